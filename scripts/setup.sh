@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build, the tests and the program need and
+# this machine lacks. Safe to run again: installed packages are skipped.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ccache pkg-config
+  libicu-dev libgtest-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-ipafont-mincho fontconfig
+  xvfb xauth
+  unzip hyperfine time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

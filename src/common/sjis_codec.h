@@ -1,0 +1,26 @@
+#pragma once
+// Conversion between Shift-JIS bytes (the Windows-31J mapping) and Unicode, used only at the
+// screen, clipboard, terminal and file-name boundaries. Bytes that are not valid Shift-JIS
+// become U+FFFD; Unicode that Shift-JIS cannot hold becomes "?".
+
+#include <string>
+#include <string_view>
+
+#include "common/bytes.h"
+
+namespace nanbaru {
+
+std::u16string SjisToUtf16(std::string_view sjis);
+Bytes Utf16ToSjis(std::u16string_view text);
+std::string SjisToUtf8(std::string_view sjis);
+Bytes Utf8ToSjis(std::string_view utf8);
+
+// Strict variants for file names: nothing may be replaced, since a replaced byte would name
+// another file. They return false when the text does not convert exactly.
+bool SjisToUtf8Exact(std::string_view sjis, std::string& out);
+bool Utf8ToSjisExact(std::string_view utf8, Bytes& out);
+
+// The system's own fixed texts are written as UTF-8 in the sources; this gives their bytes.
+inline Bytes Sj(std::string_view utf8) { return Utf8ToSjis(utf8); }
+
+}  // namespace nanbaru

@@ -1,0 +1,55 @@
+#pragma once
+// Reading a text file by lines. A line ends at CR; an LF right after it belongs to the line
+// end, a lone LF is an ordinary byte. The file ends at its physical end or at the first 0x1A.
+// Lines have no length limit. The file is read in large blocks, so memory is bounded by the
+// longest line and never by the file.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/byte_searcher.h"
+#include "common/bytes.h"
+
+namespace nanbaru {
+
+class TextReader {
+ public:
+  // Opens for reading; throws InOutError.
+  explicit TextReader(const Bytes& path);
+  ~TextReader();
+  TextReader(const TextReader&) = delete;
+  TextReader& operator=(const TextReader&) = delete;
+
+  // True when no byte is left before the physical end or a 0x1A. May read; throws InOutError.
+  bool AtEnd();
+  // The next line without its line end; at the end, an empty line. The view stays valid
+  // until the next call on this reader. Throws InOutError on a read error.
+  std::string_view ReadLine();
+
+  enum class Scan { kFound, kBudgetSpent, kEnd };
+  // Consumes lines until one contains the searcher's pattern and returns it in `line` (kFound),
+  // or stops at a line boundary once about `budget` bytes have been passed over (kBudgetSpent),
+  // or at the end (kEnd). Gives the same lines as ReadLine with a Contains test on each, for
+  // a pattern without CR or LF; patterns holding either are tested line by line.
+  Scan SkipToLineContaining(const ByteSearcher& searcher, std::size_t budget,
+                            std::string_view& line);
+
+  // Closes the file; throws InOutError if the platform reports a failure.
+  void Close();
+
+ private:
+  bool Fill();  // Reads one more block; false at the physical end or 0x1A.
+  void Compact();
+
+  int fd_ = -1;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;  // First unread byte.
+  std::size_t end_ = 0;    // One past the last valid byte.
+  bool eof_ = false;       // No more bytes will come from the file.
+  bool pending_lf_ = false;  // The previous line ended in a CR at the end of the buffer.
+  std::string path_utf8_;
+};
+
+}  // namespace nanbaru

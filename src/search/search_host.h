@@ -1,0 +1,62 @@
+#pragma once
+// What the searches need of the window. The window implements it with its controls; the
+// headless command and the tests implement it with plain values. Every text is Shift-JIS.
+
+#include <memory>
+
+#include "common/bytes.h"
+#include "common/text_reader.h"
+#include "search/shared_state.h"
+
+namespace nanbaru {
+
+enum class StatusColour { kBlack, kRed };
+
+class SearchHost {
+ public:
+  virtual ~SearchHost() = default;
+
+  virtual SharedState& Shared() = 0;
+
+  // Query box ComboBox1: text, busy colour (grey text) versus idle (window colour), history.
+  virtual Bytes QueryText() = 0;
+  virtual void SetQueryText(const Bytes& text) = 0;
+  virtual bool QueryBusy() = 0;
+  virtual void SetQueryBusy(bool busy) = 0;
+  virtual void AddHistory(const Bytes& text) = 0;
+
+  // Code boxes Edit1 (old code) and Edit2 (new code), prefecture box Edit3.
+  virtual Bytes OldCodeText() = 0;
+  virtual Bytes NewCodeText() = 0;
+  virtual void SetNewCodeText(const Bytes& text) = 0;
+  // Read once per line during a postal scan: keep it cheap.
+  virtual const Bytes& PrefText() = 0;
+  virtual void SetPrefText(const Bytes& text) = 0;
+
+  // Count label Label1 and status line Panel2.
+  virtual void SetCountLabel(const Bytes& text) = 0;
+  virtual void SetStatus(const Bytes& text) = 0;
+  virtual void SetStatusColour(StatusColour colour) = 0;
+
+  // Result pane Memo1, appended by the panes' line model.
+  virtual void ClearResults() = 0;
+  virtual void AppendResult(const Bytes& line) = 0;
+
+  // Lets pending events run in the middle of a postal scan (nothing to do without a window).
+  virtual void ProcessEvents() = 0;
+  // Whether ProcessEvents can change SearchText or the prefecture box; when it cannot, the
+  // scan may pass over non-matching lines in bulk.
+  virtual bool EventsCanInterleave() const = 0;
+
+  // Opens the data file for line reading; throws InOutError.
+  virtual std::unique_ptr<TextReader> OpenDataFile(const Bytes& path) = 0;
+  // The postal data-file chooser (SpeedButton1Click), run when the data file cannot be opened.
+  virtual void ChooseDataFile() = 0;
+
+  // Area-code search: the start directory (Label9), entering it, and Label11.
+  virtual Bytes StartDir() = 0;
+  virtual void EnterDir(const Bytes& dir) = 0;  // throws InOutError
+  virtual void SetLastAreaFile(const Bytes& path) = 0;
+};
+
+}  // namespace nanbaru

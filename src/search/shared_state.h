@@ -1,0 +1,20 @@
+#pragma once
+// The few values the window's parts share beside its controls.
+
+#include <cstdint>
+
+#include "common/bytes.h"
+
+namespace nanbaru {
+
+struct SharedState {
+  Bytes SearchText;    // The current search key; the postal scan re-reads it for every line.
+  Bytes DataFileName;  // The active data file; a path holding "電" means phone mode.
+  Bytes StartDirPath;  // Working path: after each settings-file access, that file's path.
+  std::int32_t CaretLine = 0;  // The result-pane line last clicked.
+};
+
+// True when the path names the area-code file's mode: it holds "電" (0x93 0x64) anywhere.
+bool IsPhonePath(std::string_view data_file_name);
+
+}  // namespace nanbaru
