@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The area-code search over a ~100 MB area-code-like file against `grep -F -c` with the same
+# key on the same file: whole processes, alternating runs, median wall time of each.
+#   bench/area_scan.sh [RUNS]        (default 9; builds nothing: run ./run or ./test first)
+# Env: NANBARU_SEARCH (default build/bin/nanbaru-search), BENCH_MB (default 100).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-9}
+exe=${NANBARU_SEARCH:-build/bin/nanbaru-search}
+megabytes=${BENCH_MB:-100}
+[ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 2; }
+
+work=$(mktemp -d /tmp/nanbaru-area-bench.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+data=$work/area.txt
+# A seven-digit key: the generated lines never hold one, so it is found only where planted.
+found_key=7777777
+absent_key=8888888
+python3 bench/make_area_like.py data/郵電話.txt "$data" "$megabytes" "$found_key" 5
+echo "file: $(stat -c %s "$data") bytes, $(LC_ALL=C grep -c '' "$data") lines"
+
+now_ns() { date +%s%N; }
+
+# Runs a command once, discarding its output; prints its wall time in microseconds. The exit
+# status is not judged here: grep answers 1 when it counts nothing.
+time_us() {
+  local start end
+  start=$(now_ns)
+  "$@" >/dev/null || true
+  end=$(now_ns)
+  echo $(((end - start) / 1000))
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+bench_key() {
+  local key=$1 ours=() theirs=() i
+  # grep in the C locale: bytes as they are, its fastest mode for a Shift-JIS file.
+  local expected got
+  expected=$(LC_ALL=C grep -F -c -- "$key" "$data" || true)
+  got=$("$exe" area --file "$data" "$key" | LC_ALL=C grep -c "^   .*$key" || true)
+  [ "$got" = "$expected" ] || { echo "key $key: search shows $got lines, grep counts $expected" >&2; exit 1; }
+  # One untimed run of each, so both find the file in the page cache.
+  "$exe" area --file "$data" "$key" >/dev/null || true
+  LC_ALL=C grep -F -c -- "$key" "$data" >/dev/null || true
+  for ((i = 0; i < runs; i++)); do
+    ours+=("$(time_us "$exe" area --file "$data" "$key")")
+    theirs+=("$(time_us env LC_ALL=C grep -F -c -- "$key" "$data")")
+  done
+  local ours_med theirs_med
+  ours_med=$(printf '%s\n' "${ours[@]}" | median)
+  theirs_med=$(printf '%s\n' "${theirs[@]}" | median)
+  awk -v k="$key" -v n="$expected" -v a="$ours_med" -v b="$theirs_med" -v r="$runs" 'BEGIN {
+    printf "key %s (%d lines): nanbaru-search area %.1f ms, grep -F -c %.1f ms, ratio %.2f (median of %d)\n",
+           k, n, a / 1000, b / 1000, a / b, r }'
+}
+
+bench_key "$found_key"
+bench_key "$absent_key"
