@@ -21,6 +21,10 @@ Bytes CurrentDir();
 // Changes the process's current directory; throws InOutError on failure.
 void ChangeDir(const Bytes& path);
 
+// The folder that holds a file-system name: the part before its last separator, "/" for a
+// name in the root and "." for a bare name.
+std::string NativeFolderOf(const std::string& native_path);
+
 // The directory with a separator appended unless its last byte already is one.
 Bytes WithTrailingSeparator(const Bytes& dir);
 

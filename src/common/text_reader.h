@@ -42,12 +42,14 @@ class TextReader {
  private:
   bool Fill();  // Reads one more block; false at the physical end or 0x1A.
   void Compact();
+  void ResolvePendingLf();
+  Scan SkipLineByLine(const ByteSearcher& searcher, std::size_t budget, std::string_view& line);
 
   int fd_ = -1;
   std::vector<char> buffer_;
-  std::size_t begin_ = 0;  // First unread byte.
-  std::size_t end_ = 0;    // One past the last valid byte.
-  bool eof_ = false;       // No more bytes will come from the file.
+  std::size_t begin_ = 0;    // First unread byte.
+  std::size_t end_ = 0;      // One past the last valid byte.
+  bool eof_ = false;         // No more bytes will come from the file.
   bool pending_lf_ = false;  // The previous line ended in a CR at the end of the buffer.
   std::string path_utf8_;
 };

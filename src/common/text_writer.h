@@ -22,6 +22,8 @@ class TextWriter {
   void Close();
 
  private:
+  friend class SafeTextWriter;
+  explicit TextWriter(int fd) : fd_(fd) {}  // Takes over an open file.
   void Flush();
   int fd_ = -1;
   std::string buffer_;
@@ -44,8 +46,8 @@ class SafeTextWriter {
   void Commit();
 
  private:
-  std::string target_;
-  std::string temp_;
+  std::string target_;  // File-system names.
+  std::string temp_;    // Empty when the target is written in place.
   std::unique_ptr<TextWriter> writer_;
   bool committed_ = false;
 };

@@ -1,0 +1,152 @@
+#include "common/sjis_codec.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+#include <unicode/ustring.h>
+
+#include <climits>
+#include <stdexcept>
+
+namespace nanbaru {
+
+namespace {
+
+// Invalid Shift-JIS bytes become U+FFFD whatever the converter's own substitute would be.
+void U_CALLCONV ReplaceInvalid(const void*, UConverterToUnicodeArgs* args, const char*, int32_t,
+                               UConverterCallbackReason reason, UErrorCode* error) {
+  if (reason > UCNV_IRREGULAR) return;  // Reset, close and clone need nothing.
+  static const UChar kReplacement = 0xFFFD;
+  *error = U_ZERO_ERROR;
+  ucnv_cbToUWriteUChars(args, &kReplacement, 1, 0, error);
+}
+
+class Converter {
+ public:
+  explicit Converter(bool exact) {
+    UErrorCode error = U_ZERO_ERROR;
+    converter_ = ucnv_open("windows-31j", &error);
+    if (U_FAILURE(error)) throw std::runtime_error("no windows-31j converter");
+    if (exact) {
+      ucnv_setToUCallBack(converter_, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+      ucnv_setFromUCallBack(converter_, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                            &error);
+    } else {
+      ucnv_setToUCallBack(converter_, ReplaceInvalid, nullptr, nullptr, nullptr, &error);
+      ucnv_setSubstChars(converter_, "?", 1, &error);
+      // Best-fit mappings, such as U+2212 MINUS SIGN to the full-width minus, keep text from
+      // other sources searchable; they are one-way, so file names never use them.
+      ucnv_setFallback(converter_, true);
+    }
+    if (U_FAILURE(error)) throw std::runtime_error("windows-31j converter set-up failed");
+  }
+  ~Converter() { ucnv_close(converter_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  UConverter* get() const { return converter_; }
+
+ private:
+  UConverter* converter_ = nullptr;
+};
+
+// Opening a converter is costly, so each thread keeps its own pair.
+UConverter* Lenient() {
+  thread_local Converter converter(false);
+  return converter.get();
+}
+
+UConverter* Exact() {
+  thread_local Converter converter(true);
+  return converter.get();
+}
+
+int32_t Length(std::size_t size) {
+  if (size > INT32_MAX / 4) throw std::length_error("text too long to convert");
+  return static_cast<int32_t>(size);
+}
+
+bool ToUtf16(UConverter* converter, std::string_view sjis, std::u16string& out) {
+  // Every unit of output comes from at least one input byte.
+  out.resize(sjis.size());
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_toUChars(converter, out.data(), Length(out.size()), sjis.data(),
+                                       Length(sjis.size()), &error);
+  if (U_FAILURE(error)) return false;
+  out.resize(static_cast<std::size_t>(length));
+  return true;
+}
+
+bool FromUtf16(UConverter* converter, std::u16string_view text, Bytes& out) {
+  // A unit gives at most two bytes.
+  out.resize(text.size() * 2);
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_fromUChars(converter, out.data(), Length(out.size()), text.data(),
+                                         Length(text.size()), &error);
+  if (U_FAILURE(error)) return false;
+  out.resize(static_cast<std::size_t>(length));
+  return true;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out(text.size() * 3, '\0');
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strToUTF8WithSub(out.data(), Length(out.size()), &length, text.data(), Length(text.size()),
+                     0xFFFD, nullptr, &error);
+  if (U_FAILURE(error)) throw std::runtime_error("UTF-16 to UTF-8 conversion failed");
+  out.resize(static_cast<std::size_t>(length));
+  return out;
+}
+
+bool Utf8ToUtf16(std::string_view utf8, bool exact, std::u16string& out) {
+  out.resize(utf8.size());
+  UErrorCode error = U_ZERO_ERROR;
+  int32_t length = 0;
+  if (exact) {
+    u_strFromUTF8(out.data(), Length(out.size()), &length, utf8.data(), Length(utf8.size()),
+                  &error);
+  } else {
+    u_strFromUTF8WithSub(out.data(), Length(out.size()), &length, utf8.data(), Length(utf8.size()),
+                         0xFFFD, nullptr, &error);
+  }
+  if (U_FAILURE(error)) return false;
+  out.resize(static_cast<std::size_t>(length));
+  return true;
+}
+
+}  // namespace
+
+std::u16string SjisToUtf16(std::string_view sjis) {
+  std::u16string out;
+  if (!ToUtf16(Lenient(), sjis, out)) throw std::runtime_error("Shift-JIS conversion failed");
+  return out;
+}
+
+Bytes Utf16ToSjis(std::u16string_view text) {
+  Bytes out;
+  if (!FromUtf16(Lenient(), text, out)) throw std::runtime_error("Shift-JIS conversion failed");
+  return out;
+}
+
+std::string SjisToUtf8(std::string_view sjis) {
+  return Utf16ToUtf8(SjisToUtf16(sjis));
+}
+
+Bytes Utf8ToSjis(std::string_view utf8) {
+  std::u16string text;
+  Utf8ToUtf16(utf8, false, text);
+  return Utf16ToSjis(text);
+}
+
+bool SjisToUtf8Exact(std::string_view sjis, std::string& out) {
+  std::u16string text;
+  if (!ToUtf16(Exact(), sjis, text)) return false;
+  out = Utf16ToUtf8(text);
+  return true;
+}
+
+bool Utf8ToSjisExact(std::string_view utf8, Bytes& out) {
+  std::u16string text;
+  return Utf8ToUtf16(utf8, true, text) && FromUtf16(Exact(), text, out);
+}
+
+}  // namespace nanbaru

@@ -1,0 +1,191 @@
+#include "common/text_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "common/errors.h"
+#include "common/native_path.h"
+
+namespace nanbaru {
+
+namespace {
+
+constexpr std::size_t kBlock = 256 * 1024;
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+constexpr char kEndOfFile = 0x1A;
+
+}  // namespace
+
+TextReader::TextReader(const Bytes& path) : path_utf8_(NativePath(path)) {
+  fd_ = open(path_utf8_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) throw InOutError(CodeFromErrno(errno, path_utf8_.c_str()));
+  // A folder opens for reading here but is no file to read: refuse it at once, as opening
+  // it would be refused elsewhere.
+  struct stat info;
+  if (fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
+    close(fd_);
+    fd_ = -1;
+    throw InOutError(io_code::kAccessDenied);
+  }
+}
+
+TextReader::~TextReader() {
+  if (fd_ >= 0) close(fd_);
+}
+
+void TextReader::Compact() {
+  if (begin_ == 0) return;
+  std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+  end_ -= begin_;
+  begin_ = 0;
+}
+
+bool TextReader::Fill() {
+  if (eof_) return false;
+  Compact();
+  if (buffer_.size() < end_ + kBlock) buffer_.resize(std::max(buffer_.size() * 2, end_ + kBlock));
+  ssize_t got;
+  do {
+    got = read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) throw InOutError(CodeFromErrno(errno));
+  if (got == 0) {
+    eof_ = true;
+    return false;
+  }
+  const char* fresh = buffer_.data() + end_;
+  const void* stop = std::memchr(fresh, kEndOfFile, static_cast<std::size_t>(got));
+  if (stop != nullptr) {
+    end_ += static_cast<std::size_t>(static_cast<const char*>(stop) - fresh);
+    eof_ = true;
+    return end_ > begin_;
+  }
+  end_ += static_cast<std::size_t>(got);
+  return true;
+}
+
+void TextReader::ResolvePendingLf() {
+  if (!pending_lf_) return;
+  while (begin_ == end_ && !eof_) Fill();
+  if (begin_ < end_ && buffer_[begin_] == kLf) ++begin_;
+  pending_lf_ = false;
+}
+
+bool TextReader::AtEnd() {
+  ResolvePendingLf();
+  while (begin_ == end_ && !eof_) Fill();
+  return begin_ == end_;
+}
+
+std::string_view TextReader::ReadLine() {
+  ResolvePendingLf();
+  std::size_t scanned = begin_;  // Bytes before this hold no CR.
+  for (;;) {
+    const void* cr = std::memchr(buffer_.data() + scanned, kCr, end_ - scanned);
+    if (cr != nullptr) {
+      const std::size_t line_end =
+          static_cast<std::size_t>(static_cast<const char*>(cr) - buffer_.data());
+      const std::string_view line(buffer_.data() + begin_, line_end - begin_);
+      begin_ = line_end + 1;
+      if (begin_ < end_) {
+        if (buffer_[begin_] == kLf) ++begin_;
+      } else {
+        pending_lf_ = !eof_;
+      }
+      return line;
+    }
+    if (eof_) {
+      const std::string_view line(buffer_.data() + begin_, end_ - begin_);
+      begin_ = end_;
+      return line;
+    }
+    const std::size_t kept = end_ - begin_;
+    Fill();
+    scanned = begin_ + kept;
+  }
+}
+
+TextReader::Scan TextReader::SkipLineByLine(const ByteSearcher& searcher, std::size_t budget,
+                                            std::string_view& line) {
+  std::size_t passed = 0;
+  while (!AtEnd()) {
+    const std::string_view candidate = ReadLine();
+    if (searcher.FoundIn(candidate)) {
+      line = candidate;
+      return Scan::kFound;
+    }
+    passed += candidate.size() + 1;
+    if (passed >= budget) return Scan::kBudgetSpent;
+  }
+  return Scan::kEnd;
+}
+
+// The pattern holds no CR or LF, so a match lies wholly inside one line: the buffer is
+// searched as a whole and only the line around a match is cut out. Lines before it, whole
+// in the buffer, are dropped unread.
+TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, std::size_t budget,
+                                                  std::string_view& line) {
+  const std::string_view pattern = searcher.pattern();
+  if (pattern.empty() || pattern.find_first_of("\r\n") != std::string_view::npos) {
+    return SkipLineByLine(searcher, budget, line);
+  }
+  const std::size_t overlap = pattern.size() - 1;  // A match may start this far before the end.
+  ResolvePendingLf();
+  std::size_t passed = 0;
+  std::size_t search_from = begin_;  // No match starts before this.
+  std::size_t cr_from = begin_;      // No CR lies in [begin_, cr_from).
+  for (;;) {
+    const char* base = buffer_.data();
+    const char* hit = searcher.Find(base + search_from, base + end_);
+    if (hit != nullptr) {
+      const std::size_t at = static_cast<std::size_t>(hit - base);
+      const void* cr = memrchr(base + begin_, kCr, at - begin_);
+      if (cr != nullptr) {
+        // The line starts after that CR and the LF that belongs to it; neither can be the
+        // first byte of the match.
+        begin_ = static_cast<std::size_t>(static_cast<const char*>(cr) - base) + 1;
+        if (buffer_[begin_] == kLf) ++begin_;
+      }
+      line = ReadLine();
+      return Scan::kFound;
+    }
+    const void* last_cr = memrchr(base + cr_from, kCr, end_ - cr_from);
+    if (last_cr != nullptr) {
+      const std::size_t next =
+          static_cast<std::size_t>(static_cast<const char*>(last_cr) - base) + 1;
+      passed += next - begin_;
+      begin_ = next;
+      if (begin_ < end_) {
+        if (buffer_[begin_] == kLf) ++begin_;
+      } else {
+        pending_lf_ = !eof_;
+      }
+    }
+    if (eof_) {
+      begin_ = end_;
+      pending_lf_ = false;
+      return Scan::kEnd;
+    }
+    if (passed > 0 && passed >= budget) return Scan::kBudgetSpent;
+    const std::size_t kept = end_ - begin_;
+    Fill();
+    ResolvePendingLf();
+    search_from = begin_ + (kept > overlap ? kept - overlap : 0);
+    cr_from = begin_ + kept;
+  }
+}
+
+void TextReader::Close() {
+  if (fd_ < 0) return;
+  const int result = close(fd_);
+  fd_ = -1;
+  if (result != 0) throw InOutError(CodeFromErrno(errno));
+}
+
+}  // namespace nanbaru
