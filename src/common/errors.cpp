@@ -13,6 +13,11 @@ namespace nanbaru {
 
 namespace {
 
+// Platform errors whose numbers are keys of the message table would show another error's
+// message; they take the codes the file layer reports for the same failures elsewhere.
+constexpr int kDeviceError = 1117;
+constexpr int kNetworkNameGone = 64;
+
 Bytes ConvertMessage(std::string_view text) {
   Bytes message = Sj("'%s' は整数ではありません");
   message.replace(message.find("%s"), 2, text);
@@ -84,6 +89,11 @@ int CodeFromErrno(int error_number, const char* native_path) {
     case EDQUOT:
     case EFBIG:
       return io_code::kDiskFull;
+    case EIO:
+      return kDeviceError;
+    case ENETDOWN:
+    case ENETUNREACH:
+      return kNetworkNameGone;
     default:
       return error_number;
   }
