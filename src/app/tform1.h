@@ -57,13 +57,13 @@ class TForm1 : public QMainWindow, public SearchHost {
 
   // ---- Controls, under their layout names ----
   QComboBox* ComboBox1 = nullptr;
-  QLineEdit* Edit1 = nullptr;  // old postal code
-  QLineEdit* Edit2 = nullptr;  // new postal code
-  QLineEdit* Edit3 = nullptr;  // prefecture
-  QLineEdit* Edit4 = nullptr;  // hidden staging box of the clipboard-to-query action
+  QLineEdit* Edit1 = nullptr;       // old postal code
+  QLineEdit* Edit2 = nullptr;       // new postal code
+  QLineEdit* Edit3 = nullptr;       // prefecture
+  QLineEdit* Edit4 = nullptr;       // hidden staging box of the clipboard-to-query action
   QPlainTextEdit* Memo1 = nullptr;  // result pane
   QPlainTextEdit* Memo2 = nullptr;  // collection pane
-  QLabel* Label1 = nullptr;  // count label
+  QLabel* Label1 = nullptr;         // count label
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
   QLabel* Label4 = nullptr;
@@ -141,6 +141,14 @@ class TForm1 : public QMainWindow, public SearchHost {
   // The hint of a control: the tip before the first "|", the status part after it.
   void SetHint(QWidget* control, const Bytes& hint, bool show_tip);
   void SetHint(QAction* item, const Bytes& hint);
+  // The run-time font of every control that shows text (FormCreate's first step).
+  void SetRunTimeFonts();
+
+  // ---- Hint tracking (feeds ShowAppHint) ----
+  // The status part of the hint of `control`, or of its nearest parent that has one.
+  QString HintFor(QWidget* control) const;
+  // Makes `text` the current hint text; ShowAppHint runs only when it changes.
+  void UpdateHint(const QString& text);
 
   // ---- SearchHost ----
   SharedState& Shared() override { return shared; }
@@ -177,10 +185,15 @@ class TForm1 : public QMainWindow, public SearchHost {
  private:
   void CreateControls();
   void CreateMenu();
+  void BindEvents();
   void WriteSettingsFile();
+  void PlaceStatusLine();
+  void StartHintTracking();
+
+  QWidget* client_ = nullptr;  // The client area: parent of the window's own controls.
 
   PlatformServices& services_;
-  Bytes pref_text_;      // Shift-JIS copy of Edit3, kept in step with its edits.
+  Bytes pref_text_;       // Shift-JIS copy of Edit3, kept in step with its edits.
   QString current_hint_;  // The status part last copied into the status line.
 };
 

@@ -1,0 +1,13 @@
+// The program: one window on the application's event loop.
+#include <QApplication>
+
+#include "app/platform_services.h"
+#include "app/tform1.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  nanbaru::QtPlatformServices services;
+  nanbaru::TForm1 form(services);
+  form.show();
+  return application.exec();
+}

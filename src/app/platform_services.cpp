@@ -1,0 +1,74 @@
+#include "app/platform_services.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "common/native_path.h"
+
+namespace nanbaru {
+
+void QtPlatformServices::ShowError(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void QtPlatformServices::ShowInformation(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Information, QString::fromUtf8("情報"), text, QMessageBox::Ok,
+                  parent);
+  QAbstractButton* ok = box.button(QMessageBox::Ok);
+  ok->setText(QStringLiteral("OK"));
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(ok);
+  box.exec();
+}
+
+namespace {
+
+bool RunFileDialog(QFileDialog& dialog, const QString& file_name, QString& chosen) {
+  // The file name is typed in an edit field and need not exist yet.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (!file_name.isEmpty()) dialog.selectFile(file_name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  chosen = dialog.selectedFiles().constFirst();
+  return true;
+}
+
+}  // namespace
+
+bool QtPlatformServices::RunOpenDialog(QWidget* parent, const QString& file_name,
+                                       const QStringList& filters, QString& chosen) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.constFirst());
+  }
+  return RunFileDialog(dialog, file_name, chosen);
+}
+
+bool QtPlatformServices::RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  return RunFileDialog(dialog, file_name, chosen);
+}
+
+QString QtPlatformServices::ClipboardText() {
+  return QGuiApplication::clipboard()->text();
+}
+
+void QtPlatformServices::SetClipboardText(const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+}
+
+Bytes QtPlatformServices::CurrentDir() {
+  return nanbaru::CurrentDir();
+}
+void QtPlatformServices::ChangeDir(const Bytes& dir) {
+  nanbaru::ChangeDir(dir);
+}
+
+}  // namespace nanbaru

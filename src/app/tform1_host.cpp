@@ -1,0 +1,104 @@
+// The window as the searches see it: the search host mapped onto the controls.
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "app/pane_edit.h"
+#include "app/tform1.h"
+
+namespace nanbaru {
+
+namespace {
+
+// The query box's background tells whether a search runs: the system window colour when idle,
+// the system grey-text colour while busy.
+QColor IdleColour() {
+  return QApplication::palette().color(QPalette::Active, QPalette::Base);
+}
+QColor BusyColour() {
+  return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+}
+
+}  // namespace
+
+Bytes TForm1::QueryText() {
+  return TextOf(ComboBox1->currentText());
+}
+
+void TForm1::SetQueryText(const Bytes& text) {
+  ComboBox1->setEditText(ScreenText(text));
+}
+
+bool TForm1::QueryBusy() {
+  return ComboBox1->palette().color(QPalette::Active, QPalette::Base) != IdleColour();
+}
+
+void TForm1::SetQueryBusy(bool busy) {
+  QPalette palette = ComboBox1->palette();
+  palette.setColor(QPalette::Base, busy ? BusyColour() : IdleColour());
+  ComboBox1->setPalette(palette);
+}
+
+void TForm1::AddHistory(const Bytes& text) {
+  // Adding the first entry would select it; the query box keeps its own text.
+  const QString shown = ComboBox1->currentText();
+  ComboBox1->addItem(ScreenText(text));
+  if (ComboBox1->currentText() != shown) ComboBox1->setEditText(shown);
+}
+
+Bytes TForm1::OldCodeText() {
+  return TextOf(Edit1->text());
+}
+Bytes TForm1::NewCodeText() {
+  return TextOf(Edit2->text());
+}
+void TForm1::SetNewCodeText(const Bytes& text) {
+  Edit2->setText(ScreenText(text));
+}
+const Bytes& TForm1::PrefText() {
+  return pref_text_;
+}
+void TForm1::SetPrefText(const Bytes& text) {
+  Edit3->setText(ScreenText(text));
+}
+
+void TForm1::SetCountLabel(const Bytes& text) {
+  Label1->setText(ScreenText(text));
+  Label1->adjustSize();
+}
+
+void TForm1::SetStatus(const Bytes& text) {
+  Panel2->setText(ScreenText(text));
+}
+
+void TForm1::SetStatusColour(StatusColour colour) {
+  QPalette palette = Panel2->palette();
+  palette.setColor(QPalette::WindowText,
+                   colour == StatusColour::kRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
+  Panel2->setPalette(palette);
+}
+
+void TForm1::ClearResults() {
+  ClearPane(*Memo1);
+}
+void TForm1::AppendResult(const Bytes& line) {
+  AppendPaneLine(*Memo1, line);
+}
+void TForm1::ProcessEvents() {
+  QCoreApplication::processEvents();
+}
+
+std::unique_ptr<TextReader> TForm1::OpenDataFile(const Bytes& path) {
+  return std::make_unique<TextReader>(path);
+}
+
+Bytes TForm1::StartDir() {
+  return TextOf(Label9->text());
+}
+void TForm1::EnterDir(const Bytes& dir) {
+  services().ChangeDir(dir);
+}
+void TForm1::SetLastAreaFile(const Bytes& path) {
+  Label11->setText(ScreenText(path));
+}
+
+}  // namespace nanbaru
