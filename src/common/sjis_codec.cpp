@@ -20,12 +20,49 @@ void U_CALLCONV ReplaceInvalid(const void*, UConverterToUnicodeArgs* args, const
   ucnv_cbToUWriteUChars(args, &kReplacement, 1, 0, error);
 }
 
+int32_t Length(std::size_t size) {
+  if (size > INT32_MAX / 4) throw std::length_error("text too long to convert");
+  return static_cast<int32_t>(size);
+}
+
+// Some builds of the converter follow an old IBM habit and swap three controls (0x1A to
+// U+001C, 0x1C to U+007F, 0x7F to U+001A); the Windows mapping keeps every ASCII byte as it
+// is, so the swap is undone around the converter when it shows.
+char16_t FromSwapped(char16_t c) {
+  switch (c) {
+    case 0x1C:
+      return 0x1A;
+    case 0x7F:
+      return 0x1C;
+    case 0x1A:
+      return 0x7F;
+    default:
+      return c;
+  }
+}
+
+char16_t ToSwapped(char16_t c) {
+  switch (c) {
+    case 0x1A:
+      return 0x1C;
+    case 0x1C:
+      return 0x7F;
+    case 0x7F:
+      return 0x1A;
+    default:
+      return c;
+  }
+}
+
 class Converter {
  public:
   explicit Converter(bool exact) {
     UErrorCode error = U_ZERO_ERROR;
     converter_ = ucnv_open("windows-31j", &error);
     if (U_FAILURE(error)) throw std::runtime_error("no windows-31j converter");
+    UChar probe = 0;
+    ucnv_toUChars(converter_, &probe, 1, "\x1A", 1, &error);
+    swaps_controls_ = probe == 0x1C;
     if (exact) {
       ucnv_setToUCallBack(converter_, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
       ucnv_setFromUCallBack(converter_, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
@@ -42,48 +79,52 @@ class Converter {
   ~Converter() { ucnv_close(converter_); }
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
-  UConverter* get() const { return converter_; }
+
+  bool ToUtf16(std::string_view sjis, std::u16string& out) const {
+    // Every unit of output comes from at least one input byte.
+    out.resize(sjis.size());
+    UErrorCode error = U_ZERO_ERROR;
+    const int32_t length = ucnv_toUChars(converter_, out.data(), Length(out.size()), sjis.data(),
+                                         Length(sjis.size()), &error);
+    if (U_FAILURE(error)) return false;
+    out.resize(static_cast<std::size_t>(length));
+    if (swaps_controls_) {
+      for (char16_t& c : out) c = FromSwapped(c);
+    }
+    return true;
+  }
+
+  bool FromUtf16(std::u16string_view text, Bytes& out) const {
+    std::u16string swapped;
+    if (swaps_controls_) {
+      swapped.assign(text);
+      for (char16_t& c : swapped) c = ToSwapped(c);
+      text = swapped;
+    }
+    // A unit gives at most two bytes.
+    out.resize(text.size() * 2);
+    UErrorCode error = U_ZERO_ERROR;
+    const int32_t length = ucnv_fromUChars(converter_, out.data(), Length(out.size()), text.data(),
+                                           Length(text.size()), &error);
+    if (U_FAILURE(error)) return false;
+    out.resize(static_cast<std::size_t>(length));
+    return true;
+  }
 
  private:
   UConverter* converter_ = nullptr;
+  bool swaps_controls_ = false;
 };
 
 // Opening a converter is costly, so each thread keeps its own pair.
-UConverter* Lenient() {
-  thread_local Converter converter(false);
-  return converter.get();
+const Converter& Lenient() {
+  thread_local const Converter converter(false);
+  return converter;
 }
 
-UConverter* Exact() {
-  thread_local Converter converter(true);
-  return converter.get();
-}
-
-int32_t Length(std::size_t size) {
-  if (size > INT32_MAX / 4) throw std::length_error("text too long to convert");
-  return static_cast<int32_t>(size);
-}
-
-bool ToUtf16(UConverter* converter, std::string_view sjis, std::u16string& out) {
-  // Every unit of output comes from at least one input byte.
-  out.resize(sjis.size());
-  UErrorCode error = U_ZERO_ERROR;
-  const int32_t length = ucnv_toUChars(converter, out.data(), Length(out.size()), sjis.data(),
-                                       Length(sjis.size()), &error);
-  if (U_FAILURE(error)) return false;
-  out.resize(static_cast<std::size_t>(length));
-  return true;
-}
-
-bool FromUtf16(UConverter* converter, std::u16string_view text, Bytes& out) {
-  // A unit gives at most two bytes.
-  out.resize(text.size() * 2);
-  UErrorCode error = U_ZERO_ERROR;
-  const int32_t length = ucnv_fromUChars(converter, out.data(), Length(out.size()), text.data(),
-                                         Length(text.size()), &error);
-  if (U_FAILURE(error)) return false;
-  out.resize(static_cast<std::size_t>(length));
-  return true;
+const Converter& Exact() {
+  thread_local const Converter converter(true);
+  return converter;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
@@ -117,13 +158,13 @@ bool Utf8ToUtf16(std::string_view utf8, bool exact, std::u16string& out) {
 
 std::u16string SjisToUtf16(std::string_view sjis) {
   std::u16string out;
-  if (!ToUtf16(Lenient(), sjis, out)) throw std::runtime_error("Shift-JIS conversion failed");
+  if (!Lenient().ToUtf16(sjis, out)) throw std::runtime_error("Shift-JIS conversion failed");
   return out;
 }
 
 Bytes Utf16ToSjis(std::u16string_view text) {
   Bytes out;
-  if (!FromUtf16(Lenient(), text, out)) throw std::runtime_error("Shift-JIS conversion failed");
+  if (!Lenient().FromUtf16(text, out)) throw std::runtime_error("Shift-JIS conversion failed");
   return out;
 }
 
@@ -139,14 +180,18 @@ Bytes Utf8ToSjis(std::string_view utf8) {
 
 bool SjisToUtf8Exact(std::string_view sjis, std::string& out) {
   std::u16string text;
-  if (!ToUtf16(Exact(), sjis, text)) return false;
+  if (!Exact().ToUtf16(sjis, text)) return false;
   out = Utf16ToUtf8(text);
   return true;
 }
 
+// The converter drops some characters it cannot map (the soft hyphen, zero-width spaces)
+// instead of failing, so the result is read back and must give the same text.
 bool Utf8ToSjisExact(std::string_view utf8, Bytes& out) {
   std::u16string text;
-  return Utf8ToUtf16(utf8, true, text) && FromUtf16(Exact(), text, out);
+  std::u16string back;
+  return Utf8ToUtf16(utf8, true, text) && Exact().FromUtf16(text, out) &&
+         Exact().ToUtf16(out, back) && back == text;
 }
 
 }  // namespace nanbaru
