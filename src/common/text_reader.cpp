@@ -142,7 +142,16 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
   std::size_t cr_from = begin_;      // No CR lies in [begin_, cr_from).
   for (;;) {
     const char* base = buffer_.data();
-    const char* hit = searcher.Find(base + search_from, base + end_);
+    // When the budget runs out inside the buffer, this round ends with the line where it
+    // runs out; no match crosses that line's CR.
+    std::size_t limit = end_;
+    const std::size_t remaining = budget > passed ? budget - passed : 0;
+    if (remaining < end_ - begin_) {
+      const std::size_t from = std::max(begin_ + remaining, cr_from);
+      const void* cr = std::memchr(base + from, kCr, end_ - from);
+      if (cr != nullptr) limit = static_cast<std::size_t>(static_cast<const char*>(cr) - base) + 1;
+    }
+    const char* hit = searcher.Find(base + search_from, base + limit);
     if (hit != nullptr) {
       const std::size_t at = static_cast<std::size_t>(hit - base);
       const void* cr = memrchr(base + begin_, kCr, at - begin_);
@@ -155,7 +164,7 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
       line = ReadLine();
       return Scan::kFound;
     }
-    const void* last_cr = memrchr(base + cr_from, kCr, end_ - cr_from);
+    const void* last_cr = memrchr(base + cr_from, kCr, limit - cr_from);
     if (last_cr != nullptr) {
       const std::size_t next =
           static_cast<std::size_t>(static_cast<const char*>(last_cr) - base) + 1;
@@ -167,7 +176,7 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
         pending_lf_ = !eof_;
       }
     }
-    if (eof_) {
+    if (limit == end_ && eof_) {
       begin_ = end_;
       pending_lf_ = false;
       return Scan::kEnd;

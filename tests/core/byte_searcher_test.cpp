@@ -1,0 +1,70 @@
+#include "common/byte_searcher.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace nanbaru {
+namespace {
+
+const char* Reference(std::string_view text, std::string_view pattern) {
+  if (pattern.empty()) return nullptr;
+  const std::size_t at = text.find(pattern);
+  return at == std::string_view::npos ? nullptr : text.data() + at;
+}
+
+TEST(ByteSearcherTest, FindsTheFirstOccurrence) {
+  const std::string text = "xxabcabc";
+  const ByteSearcher searcher("abc");
+  EXPECT_EQ(searcher.Find(text.data(), text.data() + text.size()), text.data() + 2);
+  EXPECT_EQ(searcher.Find(text.data() + 3, text.data() + text.size()), text.data() + 5);
+  EXPECT_EQ(searcher.Find(text.data() + 6, text.data() + text.size()), nullptr);
+  EXPECT_TRUE(searcher.FoundIn(text));
+  EXPECT_EQ(searcher.pattern(), "abc");
+}
+
+TEST(ByteSearcherTest, EmptyPatternAndShortTextsFindNothing) {
+  const std::string text = "abc";
+  EXPECT_EQ(ByteSearcher("").Find(text.data(), text.data() + 3), nullptr);
+  EXPECT_FALSE(ByteSearcher("").FoundIn(""));
+  EXPECT_FALSE(ByteSearcher("abcd").FoundIn(text));
+  EXPECT_FALSE(ByteSearcher("a").FoundIn(""));
+  EXPECT_FALSE(ByteSearcher("a").FoundIn(std::string_view()));
+}
+
+TEST(ByteSearcherTest, MatchesEndingOnTheLastByteAreFound) {
+  // Lengths around the width of one vector step, with the match flush against the end.
+  for (std::size_t length = 1; length < 70; ++length) {
+    for (std::size_t m = 1; m <= length && m < 20; ++m) {
+      std::string text(length, 'a');
+      const std::string pattern = std::string(m - 1, 'a') + 'b';
+      text.back() = 'b';
+      const ByteSearcher searcher(pattern);
+      EXPECT_EQ(searcher.Find(text.data(), text.data() + text.size()), text.data() + length - m)
+          << length << " " << m;
+      EXPECT_EQ(searcher.Find(text.data(), text.data() + text.size() - 1), nullptr);
+    }
+  }
+}
+
+TEST(ByteSearcherTest, AgreesWithAPlainSearchOnRandomTexts) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 20000; ++round) {
+    // A small alphabet makes partial matches common; high bytes check signedness.
+    const char alphabet[] = {'a', 'b', '\x93', '\xE0'};
+    const std::size_t alphabet_size = 2 + random() % 3;
+    std::string text(random() % 100, '\0');
+    for (char& c : text) c = alphabet[random() % alphabet_size];
+    std::string pattern(1 + random() % 8, '\0');
+    for (char& c : pattern) c = alphabet[random() % alphabet_size];
+    const ByteSearcher searcher(pattern);
+    const std::size_t from = text.empty() ? 0 : random() % text.size();
+    const std::string_view part = std::string_view(text).substr(from);
+    ASSERT_EQ(searcher.Find(part.data(), part.data() + part.size()), Reference(part, pattern))
+        << text << " / " << pattern;
+  }
+}
+
+}  // namespace
+}  // namespace nanbaru

@@ -1,0 +1,364 @@
+#include "common/text_reader.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+
+namespace nanbaru {
+namespace {
+
+constexpr std::size_t kBlock = 256 * 1024;  // The reader's block size, for boundary cases.
+
+// The reading rules written out plainly: cut at the first 0x1A, then split at CR, with an
+// LF right after a CR belonging to the line end.
+std::vector<std::string> ReferenceLines(std::string_view bytes) {
+  bytes = bytes.substr(0, bytes.find('\x1A'));
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    const std::size_t cr = bytes.find('\r', at);
+    if (cr == std::string_view::npos) {
+      lines.emplace_back(bytes.substr(at));
+      break;
+    }
+    lines.emplace_back(bytes.substr(at, cr - at));
+    at = cr + 1;
+    if (at < bytes.size() && bytes[at] == '\n') ++at;
+  }
+  return lines;
+}
+
+class TextReaderTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/nanbaru-reader-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    dir_ = name;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  Bytes Write(std::string_view bytes, const std::string& name = "data.txt") {
+    std::ofstream(dir_ + "/" + name, std::ios::binary).write(bytes.data(), bytes.size());
+    return Sj(dir_ + "/" + name);
+  }
+
+  std::vector<std::string> ReadAll(std::string_view bytes) {
+    TextReader reader(Write(bytes));
+    std::vector<std::string> lines;
+    while (!reader.AtEnd()) lines.emplace_back(reader.ReadLine());
+    EXPECT_EQ(reader.ReadLine(), "");
+    EXPECT_TRUE(reader.AtEnd());
+    reader.Close();
+    return lines;
+  }
+
+  // Every line SkipToLineContaining stops at, called until the end.
+  std::vector<std::string> Matches(std::string_view bytes, std::string_view pattern,
+                                   std::size_t budget) {
+    TextReader reader(Write(bytes));
+    const ByteSearcher searcher(pattern);
+    std::vector<std::string> found;
+    std::string_view line;
+    for (;;) {
+      const TextReader::Scan scan = reader.SkipToLineContaining(searcher, budget, line);
+      if (scan == TextReader::Scan::kEnd) break;
+      if (scan == TextReader::Scan::kFound) found.emplace_back(line);
+    }
+    EXPECT_TRUE(reader.AtEnd());
+    return found;
+  }
+
+  static std::vector<std::string> ReferenceMatches(std::string_view bytes,
+                                                   std::string_view pattern) {
+    std::vector<std::string> found;
+    for (const std::string& line : ReferenceLines(bytes)) {
+      if (line.find(pattern) != std::string::npos) found.push_back(line);
+    }
+    return found;
+  }
+
+  std::string dir_;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(TextReaderTest, LinesEndAtCrWithAnOptionalLf) {
+  EXPECT_EQ(ReadAll("one\r\ntwo\rthree\r\n"), (Lines{"one", "two", "three"}));
+  EXPECT_EQ(ReadAll("\r\n\r\n"), (Lines{"", ""}));
+  EXPECT_EQ(ReadAll("\r\r\n"), (Lines{"", ""}));
+  EXPECT_EQ(ReadAll("a\r\n\nb"), (Lines{"a", "\nb"}));
+}
+
+TEST_F(TextReaderTest, ALoneLfIsAnOrdinaryByte) {
+  EXPECT_EQ(ReadAll("a\nb\nc\n"), (Lines{"a\nb\nc\n"}));
+  EXPECT_EQ(ReadAll("\n"), (Lines{"\n"}));
+}
+
+TEST_F(TextReaderTest, ALastLineWithoutEndIsALine) {
+  EXPECT_EQ(ReadAll("a\r\nlast"), (Lines{"a", "last"}));
+  EXPECT_EQ(ReadAll("x"), (Lines{"x"}));
+}
+
+TEST_F(TextReaderTest, AnEmptyFileHasNoLines) {
+  TextReader reader(Write(""));
+  EXPECT_TRUE(reader.AtEnd());
+  EXPECT_EQ(reader.ReadLine(), "");
+  EXPECT_EQ(reader.ReadLine(), "");
+  reader.Close();
+}
+
+TEST_F(TextReaderTest, ReadingOnAtTheEndGivesEmptyLines) {
+  TextReader reader(Write("only\r\n"));
+  EXPECT_EQ(reader.ReadLine(), "only");
+  EXPECT_EQ(reader.ReadLine(), "");
+  EXPECT_EQ(reader.ReadLine(), "");
+  EXPECT_TRUE(reader.AtEnd());
+}
+
+TEST_F(TextReaderTest, TheFirst1AEndsTheFile) {
+  EXPECT_EQ(ReadAll("a\r\nb\x1A\r\nc\r\n"), (Lines{"a", "b"}));
+  EXPECT_EQ(ReadAll("\x1A"
+                    "a\r\n"),
+            Lines{});
+  EXPECT_EQ(ReadAll("a\r\x1A\nb"), (Lines{"a"}));
+  EXPECT_EQ(ReadAll("a\r\n\x1A"), (Lines{"a"}));
+}
+
+TEST_F(TextReaderTest, CrLfSplitAcrossBlocksIsOneLineEnd) {
+  for (std::size_t cr_at : {kBlock - 1, 2 * kBlock - 1, kBlock, kBlock - 2}) {
+    std::string bytes(cr_at, 'x');
+    bytes += "\r\nnext\r\n";
+    EXPECT_EQ(ReadAll(bytes), (Lines{std::string(cr_at, 'x'), "next"})) << cr_at;
+  }
+}
+
+TEST_F(TextReaderTest, CrAtABlockEndFollowedByOtherBytes) {
+  std::string bytes(kBlock - 1, 'x');
+  bytes += "\rnext";
+  EXPECT_EQ(ReadAll(bytes), (Lines{std::string(kBlock - 1, 'x'), "next"}));
+  bytes.resize(kBlock);
+  bytes += "\x1A\n";
+  EXPECT_EQ(ReadAll(bytes), (Lines{std::string(kBlock - 1, 'x')}));
+  bytes.resize(kBlock);
+  EXPECT_EQ(ReadAll(bytes), (Lines{std::string(kBlock - 1, 'x')}));
+}
+
+TEST_F(TextReaderTest, An1AAtTheStartOfABlockEndsTheFile) {
+  std::string bytes(kBlock, 'y');
+  bytes += "\x1Amore\r\n";
+  EXPECT_EQ(ReadAll(bytes), (Lines{std::string(kBlock, 'y')}));
+}
+
+TEST_F(TextReaderTest, LinesLongerThanABlockAreWhole) {
+  const std::string longest(5 * kBlock + 17, 'L');
+  EXPECT_EQ(ReadAll("a\r\n" + longest + "\r\nb"), (Lines{"a", longest, "b"}));
+  EXPECT_EQ(ReadAll(longest), (Lines{longest}));
+}
+
+TEST_F(TextReaderTest, AgreesWithThePlainRulesOnRandomFiles) {
+  std::mt19937 random(3);
+  for (int round = 0; round < 40; ++round) {
+    // Short lines, long lines and sizes across several blocks; 0x1A only now and then.
+    const std::size_t size = random() % (3 * kBlock);
+    const unsigned line_scale = 1u << (random() % 16);
+    std::string bytes(size, 'a');
+    for (char& c : bytes) {
+      const unsigned r = random() % (2 * line_scale + 4);
+      c = r == 0 ? '\r' : r == 1 ? '\n' : r == 2 ? 'b' : 'a';
+    }
+    if (round % 4 == 0 && size > 0) bytes[random() % size] = '\x1A';
+    ASSERT_EQ(ReadAll(bytes), ReferenceLines(bytes)) << "round " << round;
+  }
+}
+
+TEST_F(TextReaderTest, SkippingFindsTheSameLinesAsReadingEachLine) {
+  std::mt19937 random(5);
+  for (int round = 0; round < 60; ++round) {
+    const std::size_t size = random() % (3 * kBlock);
+    const unsigned line_scale = 1u << (random() % 14);
+    std::string bytes(size, 'a');
+    for (char& c : bytes) {
+      const unsigned r = random() % (2 * line_scale + 6);
+      c = r == 0 ? '\r' : r == 1 ? '\n' : r <= 3 ? 'b' : 'a';
+    }
+    if (round % 5 == 0 && size > 0) bytes[random() % size] = '\x1A';
+    const std::string pattern = round % 3 == 0 ? "bab" : round % 3 == 1 ? "bb" : "abba";
+    const std::size_t budget = round % 2 == 0 ? 0 : random() % 100000;
+    ASSERT_EQ(Matches(bytes, pattern, budget), ReferenceMatches(bytes, pattern))
+        << "round " << round;
+  }
+}
+
+TEST_F(TextReaderTest, SkippingFindsMatchesAcrossBlockBoundariesAndInLongLines) {
+  const std::string pattern = "NEEDLE";
+  for (std::size_t at = kBlock - 5; at <= kBlock + 1; ++at) {
+    std::string bytes = "head\r\n" + std::string(at - 6, 'x') + pattern + "tail\r\nafter\r\n";
+    EXPECT_EQ(Matches(bytes, pattern, 0), ReferenceMatches(bytes, pattern)) << at;
+  }
+  const std::string longest = std::string(3 * kBlock, 'x') + pattern + std::string(kBlock, 'y');
+  EXPECT_EQ(Matches("a\r\n" + longest + "\r\n", pattern, 0), Lines{longest});
+}
+
+TEST_F(TextReaderTest, SkippingNeverReportsAPatternThatCrossesALineEnd) {
+  EXPECT_EQ(Matches("ab\r\ncd\r\n", "bc", 1000), Lines{});
+  EXPECT_EQ(Matches("ab\r\ncd\r\n", "b\r\nc", 1000), Lines{});
+  EXPECT_EQ(Matches("ab\r\ncd\nef\r\n", "d\ne", 1000), Lines{"cd\nef"});
+  EXPECT_EQ(Matches("ab\rcd\r", "b\rc", 1000), Lines{});
+  EXPECT_EQ(Matches("ab\x1A"
+                    "cd\r\n",
+                    "b", 1000),
+            Lines{"ab"});
+  EXPECT_EQ(Matches("ab\x1A"
+                    "cd\r\n",
+                    "cd", 1000),
+            Lines{});
+}
+
+TEST_F(TextReaderTest, SkippingAndReadingInterleave) {
+  TextReader reader(Write("a1\r\nb2\r\na3\r\nb4\r\nb5\r\n"));
+  const ByteSearcher searcher("b");
+  std::string_view line;
+  ASSERT_EQ(reader.SkipToLineContaining(searcher, 1000, line), TextReader::Scan::kFound);
+  EXPECT_EQ(line, "b2");
+  EXPECT_EQ(reader.ReadLine(), "a3");
+  ASSERT_EQ(reader.SkipToLineContaining(searcher, 1000, line), TextReader::Scan::kFound);
+  EXPECT_EQ(line, "b4");
+  ASSERT_EQ(reader.SkipToLineContaining(searcher, 1000, line), TextReader::Scan::kFound);
+  EXPECT_EQ(line, "b5");
+  EXPECT_EQ(reader.SkipToLineContaining(searcher, 1000, line), TextReader::Scan::kEnd);
+  EXPECT_EQ(reader.ReadLine(), "");
+}
+
+TEST_F(TextReaderTest, SkippingStopsOnALineBoundaryWhenTheBudgetIsSpent) {
+  std::string bytes;
+  for (int i = 0; i < 200000; ++i) bytes += "line " + std::to_string(i) + "\r\n";
+  bytes += "match\r\n";
+  TextReader reader(Write(bytes));
+  const ByteSearcher searcher("match");
+  std::string_view line;
+  int pauses = 0;
+  int expected = 0;
+  TextReader::Scan scan;
+  while ((scan = reader.SkipToLineContaining(searcher, 1000, line)) ==
+         TextReader::Scan::kBudgetSpent) {
+    ++pauses;
+    // The reader stands at the start of a line, about the budget further on. Lines here are
+    // 8 to 13 bytes long.
+    const std::string_view next = reader.ReadLine();
+    ASSERT_TRUE(next.starts_with("line ")) << next;
+    const int number = std::stoi(std::string(next.substr(5)));
+    EXPECT_GE(number, expected + 1000 / 13) << pauses;
+    EXPECT_LE(number, expected + 1 + 1000 / 8) << pauses;
+    expected = number + 1;
+  }
+  EXPECT_GT(pauses, 1000);
+  EXPECT_EQ(scan, TextReader::Scan::kFound);
+  EXPECT_EQ(line, "match");
+}
+
+TEST_F(TextReaderTest, PatternsWithLineEndBytesAreTestedLineByLine) {
+  const std::string bytes = "a\nb\r\nxa\nb\r\na\rb\r\n";
+  EXPECT_EQ(Matches(bytes, "a\nb", 0), ReferenceMatches(bytes, "a\nb"));
+  EXPECT_EQ(Matches(bytes, "\n", 3), ReferenceMatches(bytes, "\n"));
+}
+
+TEST_F(TextReaderTest, OpeningFailuresCarryFileCodes) {
+  auto code_for = [](const Bytes& path) {
+    try {
+      TextReader reader(path);
+    } catch (const InOutError& error) {
+      return error.code();
+    }
+    return 0;
+  };
+  EXPECT_EQ(code_for(Sj(dir_ + "/missing.txt")), 2);
+  EXPECT_EQ(code_for(Sj(dir_ + "/nofolder/missing.txt")), 3);
+  EXPECT_EQ(code_for(Sj(dir_)), 5);  // A folder is no file to read.
+  EXPECT_EQ(code_for(Sj(dir_) + "/\x82.txt"), 3);
+}
+
+TEST_F(TextReaderTest, ReadsShiftJisNamedFiles) {
+  const Bytes path = Write("x\r\n", "郵電話.txt");
+  TextReader reader(path);
+  EXPECT_EQ(reader.ReadLine(), "x");
+  reader.Close();
+  reader.Close();
+}
+
+// Large inputs come through a pipe, so nothing large is written to disk.
+class PipedInput {
+ public:
+  PipedInput(const std::string& path, std::string chunk, std::size_t repeats) : path_(path) {
+    EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
+    writer_ = std::thread([this, chunk = std::move(chunk), repeats] {
+      const int fd = open(path_.c_str(), O_WRONLY);
+      for (std::size_t i = 0; i < repeats && fd >= 0; ++i) {
+        std::size_t done = 0;
+        while (done < chunk.size()) {
+          const ssize_t wrote = write(fd, chunk.data() + done, chunk.size() - done);
+          if (wrote <= 0) break;
+          done += static_cast<std::size_t>(wrote);
+        }
+      }
+      if (fd >= 0) close(fd);
+    });
+  }
+  ~PipedInput() { writer_.join(); }
+
+ private:
+  std::string path_;
+  std::thread writer_;
+};
+
+long KilobytesOf(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.starts_with(field)) return std::stol(line.substr(std::string(field).size()));
+  }
+  return -1;
+}
+
+TEST_F(TextReaderTest, AGigabyteOfShortLinesNeedsLittleMemory) {
+  // Peak resident memory is reset, so only what this scan adds is measured.
+  if (!std::ofstream("/proc/self/clear_refs").write("5", 1)) GTEST_SKIP() << "no clear_refs";
+  const long before = KilobytesOf("VmRSS:");
+  std::string chunk;
+  while (chunk.size() < (1 << 20)) chunk += "01234,\"322  \",\"3220061\",\"tochigi\"\r\n";
+  const std::size_t repeats = (std::size_t{1} << 30) / chunk.size();
+  PipedInput input(dir_ + "/pipe", chunk, repeats);
+  TextReader reader(Sj(dir_ + "/pipe"));
+  const ByteSearcher searcher("absent");
+  std::string_view line;
+  while (reader.SkipToLineContaining(searcher, 1 << 20, line) != TextReader::Scan::kEnd) {
+  }
+  const long peak = KilobytesOf("VmHWM:");
+  EXPECT_LT(peak - before, 30 * 1024) << "peak " << peak << " kB, before " << before << " kB";
+}
+
+TEST_F(TextReaderTest, ALineOf200MegabytesIsReadWhole) {
+  const std::size_t repeats = 200;
+  std::string chunk(1 << 20, 'z');
+  chunk[100] = '\n';  // Lone line feeds keep it one line.
+  PipedInput input(dir_ + "/pipe", chunk, repeats);
+  TextReader reader(Sj(dir_ + "/pipe"));
+  const std::string_view line = reader.ReadLine();
+  EXPECT_EQ(line.size(), repeats << 20);
+  EXPECT_EQ(line.substr(99, 3), "z\nz");
+  EXPECT_EQ(line.substr(line.size() - 3), "zzz");
+  EXPECT_TRUE(reader.AtEnd());
+}
+
+}  // namespace
+}  // namespace nanbaru
