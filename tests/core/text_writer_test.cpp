@@ -1,0 +1,259 @@
+#include "common/text_writer.h"
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+
+namespace nanbaru {
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Runs the file calls as an unprivileged user for its lifetime, so permission bits count.
+class AsNobody {
+ public:
+  AsNobody() : active_(geteuid() == 0 && setegid(kNobody) == 0 && seteuid(kNobody) == 0) {}
+  ~AsNobody() {
+    // The user goes back first: only it may take the group back.
+    if (active_ && (seteuid(0) != 0 || setegid(0) != 0)) std::abort();
+  }
+  bool active() const { return active_; }
+
+ private:
+  bool active_;
+};
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+template <typename Action>
+int CodeOf(Action action) {
+  try {
+    action();
+  } catch (const InOutError& error) {
+    return error.code();
+  }
+  return 0;
+}
+
+class TextWriterTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/nanbaru-writer-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    dir_ = name;
+    chmod(dir_.c_str(), 0777);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string Put(const std::string& name, std::string_view bytes) {
+    const std::string path = dir_ + "/" + name;
+    std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
+    return path;
+  }
+
+  // Names beginning with the writer's temporary prefix that are left in a folder.
+  static int Leftovers(const std::string& folder) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (entry.path().filename().string().starts_with(".nanbaru-")) ++count;
+    }
+    return count;
+  }
+
+  std::string dir_;
+};
+
+TEST_F(TextWriterTest, EachLineEndsWithCrLf) {
+  const std::string path = dir_ + "/out.txt";
+  TextWriter writer(Sj(path));
+  writer.WriteLine(Sj("栃木県"));
+  writer.WriteLine("");
+  writer.WriteLine("a\nb");
+  writer.Close();
+  EXPECT_EQ(Contents(path), Sj("栃木県") + "\r\n\r\na\nb\r\n");
+}
+
+TEST_F(TextWriterTest, AnExistingFileIsEmptiedAndNoLinesGiveAnEmptyFile) {
+  const std::string path = Put("old.txt", "a much longer old content\r\n");
+  TextWriter(Sj(path)).Close();
+  EXPECT_EQ(Contents(path), "");
+  TextWriter writer(Sj(path));
+  writer.WriteLine("new");
+  writer.Close();
+  EXPECT_EQ(Contents(path), "new\r\n");
+}
+
+TEST_F(TextWriterTest, ManyLinesArriveWhole) {
+  const std::string path = dir_ + "/many.txt";
+  std::string expected;
+  TextWriter writer(Sj(path));
+  for (int i = 0; i < 50000; ++i) {
+    const std::string line = "line " + std::to_string(i);
+    writer.WriteLine(line);
+    expected += line + "\r\n";
+  }
+  writer.Close();
+  EXPECT_EQ(Contents(path), expected);
+}
+
+TEST_F(TextWriterTest, AFullDeviceReportsDiskFullAtTheLatestOnClose) {
+  const int code = CodeOf([] {
+    TextWriter writer("/dev/full");
+    writer.WriteLine("x");
+    writer.Close();
+  });
+  EXPECT_EQ(code, io_code::kDiskFull);
+}
+
+TEST_F(TextWriterTest, CreateFailuresCarryFileCodes) {
+  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(dir_ + "/nofolder/out.txt")); }), 3);
+  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(dir_)); }), 5);
+  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(dir_) + "/\x82.txt"); }), 3);
+  const std::string locked = dir_ + "/locked";
+  ASSERT_EQ(mkdir(locked.c_str(), 0555), 0);
+  AsNobody nobody;
+  if (!nobody.active()) GTEST_SKIP() << "needs to switch to an unprivileged user";
+  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(locked + "/out.txt")); }), 5);
+}
+
+TEST_F(TextWriterTest, SafeWriterReplacesTheFileOnlyOnCommit) {
+  const std::string path = Put("keep.txt", "old\r\n");
+  {
+    SafeTextWriter writer(Sj(path));
+    writer.WriteLine("new");
+    EXPECT_EQ(Contents(path), "old\r\n");
+    writer.Commit();
+  }
+  EXPECT_EQ(Contents(path), "new\r\n");
+  {
+    SafeTextWriter writer(Sj(path));
+    writer.WriteLine("abandoned");
+  }
+  EXPECT_EQ(Contents(path), "new\r\n");
+  EXPECT_EQ(Leftovers(dir_), 0);
+}
+
+TEST_F(TextWriterTest, SafeWriterKeepsPermissionsAndCreatesNewFilesAsUsual) {
+  const std::string old_path = Put("private.txt", "x");
+  ASSERT_EQ(chmod(old_path.c_str(), 0640), 0);
+  SafeTextWriter writer(Sj(old_path));
+  writer.Commit();
+  EXPECT_EQ(ModeOf(old_path), 0640u);
+
+  const std::string new_path = dir_ + "/" + "新規.txt";
+  SafeTextWriter fresh(Sj(new_path));
+  fresh.WriteLine("a");
+  fresh.Commit();
+  const mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_EQ(ModeOf(new_path), 0666u & ~mask);
+  EXPECT_EQ(Contents(new_path), "a\r\n");
+}
+
+TEST_F(TextWriterTest, SafeWriterWritesThroughALink) {
+  const std::string target = Put("target.txt", "old");
+  const std::string link = dir_ + "/link.txt";
+  ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+  SafeTextWriter writer(Sj(link));
+  writer.WriteLine("new");
+  writer.Commit();
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(Contents(target), "new\r\n");
+}
+
+TEST_F(TextWriterTest, SafeWriterRefusesWhatACreateWouldRefuse) {
+  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(dir_ + "/nofolder/out.txt")); }), 3);
+  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(dir_)); }), 5);
+  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(dir_) + "/\x82.txt"); }), 3);
+
+  const std::string read_only = Put("read-only.txt", "old\r\n");
+  ASSERT_EQ(chmod(read_only.c_str(), 0444), 0);
+  const std::string locked = dir_ + "/locked";
+  ASSERT_EQ(mkdir(locked.c_str(), 0555), 0);
+  AsNobody nobody;
+  if (!nobody.active()) GTEST_SKIP() << "needs to switch to an unprivileged user";
+  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(read_only)); }), 5);
+  EXPECT_EQ(Contents(read_only), "old\r\n");
+  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(locked + "/out.txt")); }), 5);
+  EXPECT_EQ(Leftovers(dir_), 0);
+}
+
+TEST_F(TextWriterTest, SafeWriterRewritesAWritableFileInALockedFolderInPlace) {
+  const std::string locked = dir_ + "/locked";
+  ASSERT_EQ(mkdir(locked.c_str(), 0777), 0);
+  const std::string path = locked + "/mine.txt";
+  std::ofstream(path) << "old";
+  ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(chmod(locked.c_str(), 0555), 0);
+  AsNobody nobody;
+  if (!nobody.active()) GTEST_SKIP() << "needs to switch to an unprivileged user";
+  SafeTextWriter writer(Sj(path));
+  writer.WriteLine("new");
+  writer.Commit();
+  EXPECT_EQ(Contents(path), "new\r\n");
+}
+
+// A small file system of its own stands in for a full disk.
+class FullDiskTest : public TextWriterTest {
+ protected:
+  void SetUp() override {
+    TextWriterTest::SetUp();
+    mount_ = dir_ + "/small";
+    ASSERT_EQ(mkdir(mount_.c_str(), 0777), 0);
+    mounted_ = mount("tmpfs", mount_.c_str(), "tmpfs", 0, "size=64k") == 0;
+  }
+  void TearDown() override {
+    if (mounted_) umount(mount_.c_str());
+    TextWriterTest::TearDown();
+  }
+
+  std::string mount_;
+  bool mounted_ = false;
+};
+
+TEST_F(FullDiskTest, AFailedSafeWriteLeavesTheOldFileAsItWas) {
+  if (!mounted_) GTEST_SKIP() << "cannot mount a small file system here";
+  const std::string path = mount_ + "/saved.txt";
+  std::ofstream(path) << "old content\r\n";
+  const int code = CodeOf([&] {
+    SafeTextWriter writer(Sj(path));
+    for (int i = 0; i < 10000; ++i) writer.WriteLine("a line that will not fit on the disk");
+    writer.Commit();
+  });
+  EXPECT_EQ(code, io_code::kDiskFull);
+  EXPECT_EQ(Contents(path), "old content\r\n");
+  EXPECT_EQ(Leftovers(mount_), 0);
+}
+
+TEST_F(FullDiskTest, APlainWriteReportsTheFullDisk) {
+  if (!mounted_) GTEST_SKIP() << "cannot mount a small file system here";
+  const int code = CodeOf([&] {
+    TextWriter writer(Sj(mount_ + "/plain.txt"));
+    for (int i = 0; i < 10000; ++i) writer.WriteLine("a line that will not fit on the disk");
+    writer.Close();
+  });
+  EXPECT_EQ(code, io_code::kDiskFull);
+}
+
+}  // namespace
+}  // namespace nanbaru
