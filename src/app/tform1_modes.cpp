@@ -1,14 +1,103 @@
 // The two search modes and the choice of the postal data file.
+#include "app/caption_bytes.h"
+#include "app/settings_file.h"
 #include "app/tform1.h"
+#include "common/errors.h"
+#include "common/native_path.h"
+#include "common/sjis_codec.h"
 
 namespace nanbaru {
 
-void TForm1::SpeedButton1Click() {}
-void TForm1::SpeedButton3Click() {}
-void TForm1::SpeedButton4Click() {}
-void TForm1::Image1DblClick() {}
-void TForm1::Image2DblClick() {}
-void TForm1::K1Click() {}
-void TForm1::ChooseDataFile() {}
+namespace {
+
+// The filter boxes and their labels belong to postal mode.
+void SetFiltersShown(TForm1& form, bool shown) {
+  for (QWidget* control :
+       {static_cast<QWidget*>(form.Edit1), static_cast<QWidget*>(form.Edit2),
+        static_cast<QWidget*>(form.Edit3), static_cast<QWidget*>(form.Label2),
+        static_cast<QWidget*>(form.Label3), static_cast<QWidget*>(form.Label4)}) {
+    control->setVisible(shown);
+  }
+}
+
+// The chosen file's path as Shift-JIS. A name Shift-JIS cannot hold is refused rather than
+// turned into the name of another file.
+Bytes ChosenPath(const QString& chosen) {
+  Bytes path;
+  if (!Utf8ToSjisExact(chosen.toStdString(), path)) throw InOutError(io_code::kPathNotFound);
+  return path;
+}
+
+}  // namespace
+
+void TForm1::SpeedButton3Click() {
+  SetHint(ComboBox1, Sj("電話番号の時は空白による地名の区切りは必要ありません。"), true);
+  setWindowTitle(ScreenText(Sj("ナンバル（電話）")));
+  Label5->setText(ScreenText(Sj("市外局番　　地　名")));
+  SetFiltersShown(*this, false);
+  Image2->show();
+  Image1->hide();
+  services().ChangeDir(CaptionBytes(Label9));
+  shared.DataFileName = WithTrailingSeparator(services().CurrentDir()) + Sj("郵電話.txt");
+  SpeedButton5->hide();
+  SpeedButton2->show();
+}
+
+void TForm1::SpeedButton4Click() {
+  SetHint(ComboBox1,
+          Sj("検索する地名、番号を入力。地名は県と市、町域の間を空白で区切って入力して下さい。"),
+          true);
+  setWindowTitle(ScreenText(Sj("ナンバル（郵便）")));
+  Label5->setText(ScreenText(Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名")));
+  SetFiltersShown(*this, true);
+  Image1->show();
+  Image2->hide();
+  // The settings file of the current directory as it is now, not of the start directory.
+  shared.StartDirPath = SettingsPath(services().CurrentDir());
+  ReadSettings(shared.StartDirPath, [this](int line, const Bytes& text) {
+    if (line == kSettingsLineCount) SetCaptionBytes(Label7, text);
+  });
+  shared.DataFileName = CaptionBytes(Label7);
+  SpeedButton2->hide();
+  SpeedButton5->show();
+}
+
+void TForm1::Image1DblClick() {
+  SpeedButton3Click();
+}
+
+void TForm1::Image2DblClick() {
+  SpeedButton4Click();
+}
+
+void TForm1::K1Click() {
+  shared.StartDirPath = WithTrailingSeparator(services().CurrentDir());
+  SetCaptionBytes(Label9, shared.StartDirPath);
+  services().ShowInformation(
+      this,
+      ScreenText(
+          Sj("新郵便番号のデータファイルを選んで下さい。例　Ｑ：のドライブのＰｃｉｎｇのｋｉｊｉの"
+             "ｙｕｕｂｉｎのken_all.csvなど。")));
+  QString chosen;
+  if (services().RunOpenDialog(this, OpenDialog1.file_name, OpenDialog1.filters, chosen)) {
+    const Bytes path = ChosenPath(chosen);
+    OpenDialog1.file_name = chosen;
+    shared.DataFileName = path;
+    SetStatus(path);
+    SetCaptionBytes(Label7, path);
+  }
+  // Back to the start directory, whatever the dialog left current, so the settings file
+  // goes where it was read from.
+  services().ChangeDir(CaptionBytes(Label9));
+  WriteSettingsFile();
+}
+
+void TForm1::SpeedButton1Click() {
+  K1Click();
+}
+
+void TForm1::ChooseDataFile() {
+  SpeedButton1Click();
+}
 
 }  // namespace nanbaru

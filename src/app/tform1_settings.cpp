@@ -1,10 +1,69 @@
 // Start-up, shut-down and the settings file.
+#include "app/caption_bytes.h"
+#include "app/pane_edit.h"
+#include "app/settings_file.h"
 #include "app/tform1.h"
+#include "common/native_path.h"
+#include "common/number.h"
+#include "common/sjis_codec.h"
 
 namespace nanbaru {
 
-void TForm1::FormCreate() {}
-bool TForm1::FormClose() { return true; }
-void TForm1::WriteSettingsFile() {}
+void TForm1::FormCreate() {
+  SetRunTimeFonts();
+  // The hint handler is installed with the window's hint tracking, before this runs.
+  setWindowTitle(ScreenText(Sj("ナンバル")));
+  ClearPane(*Memo1);
+  ClearPane(*Memo2);
+  const Bytes dir = services().CurrentDir();
+  shared.StartDirPath = WithTrailingSeparator(dir);
+  SetCaptionBytes(Label9, shared.StartDirPath);
+  shared.StartDirPath = SettingsPath(dir);
+  // Each line lands in its control as soon as it is read, so a bad number leaves the lines
+  // before it restored and the rest of start-up undone.
+  ReadSettings(shared.StartDirPath, [this](int line, const Bytes& text) {
+    switch (line) {
+      case 1:
+        shared.DataFileName = text;
+        break;
+      case 2:
+        SetQueryText(text);
+        break;
+      case 3:
+        Edit1->setText(ScreenText(text));
+        break;
+      case 4:
+        SetNewCodeText(text);
+        break;
+      case 5:
+        SetPrefText(text);
+        break;
+      case 6:
+        move(pos().x(), StrToInt(text));
+        break;
+      case 7:
+        move(StrToInt(text), pos().y());
+        break;
+      default:
+        SetCaptionBytes(Label7, text);
+    }
+  });
+  if (IsPhonePath(shared.DataFileName)) {
+    SpeedButton3Click();
+  } else {
+    SpeedButton4Click();
+  }
+}
+
+bool TForm1::FormClose() {
+  return Guard([this] { WriteSettingsFile(); });
+}
+
+void TForm1::WriteSettingsFile() {
+  shared.StartDirPath = SettingsPath(services().CurrentDir());
+  WriteSettings(shared.StartDirPath,
+                {shared.DataFileName, QueryText(), OldCodeText(), NewCodeText(), PrefText(),
+                 IntToStr(pos().y()), IntToStr(pos().x()), CaptionBytes(Label7)});
+}
 
 }  // namespace nanbaru
