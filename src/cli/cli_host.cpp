@@ -1,0 +1,21 @@
+#include "cli/cli_host.h"
+
+#include "common/errors.h"
+#include "common/native_path.h"
+
+namespace nanbaru {
+
+std::unique_ptr<TextReader> CliHost::OpenDataFile(const Bytes& path) {
+  try {
+    return std::make_unique<TextReader>(path);
+  } catch (const InOutError& error) {
+    open_error = error.message();
+    throw;
+  }
+}
+
+void CliHost::EnterDir(const Bytes& dir) {
+  ChangeDir(dir);
+}
+
+}  // namespace nanbaru

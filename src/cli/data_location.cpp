@@ -1,0 +1,26 @@
+#include "cli/data_location.h"
+
+#include <unistd.h>
+
+#include <vector>
+
+namespace nanbaru {
+
+std::string ExecutableDir() {
+  std::vector<char> buffer(4096);
+  const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+  if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
+  const std::string path(buffer.data(), static_cast<std::size_t>(length));
+  return path.substr(0, path.rfind('/'));
+}
+
+std::string BundledDataFile(std::string_view name) {
+  const std::string dir = ExecutableDir();
+  const std::string build_tree = dir + "/../data/" + std::string(name);
+  if (access(build_tree.c_str(), F_OK) == 0) return build_tree;
+  const std::string installed = dir + "/../share/nanbaru/data/" + std::string(name);
+  if (access(installed.c_str(), F_OK) == 0) return installed;
+  return build_tree;
+}
+
+}  // namespace nanbaru

@@ -1,0 +1,18 @@
+#pragma once
+// Where the data bundled with the program lies.
+
+#include <string>
+#include <string_view>
+
+namespace nanbaru {
+
+// The folder of the running program (a native path), empty when it cannot be found.
+std::string ExecutableDir();
+
+// A bundled data file such as "KEN_ALL.CSV" (a native path): in the build tree
+// `<program folder>/../data`, else in the installed layout `<program
+// folder>/../share/nanbaru/data`. When neither exists, the build-tree path, so that the failure
+// names a real place.
+std::string BundledDataFile(std::string_view name);
+
+}  // namespace nanbaru

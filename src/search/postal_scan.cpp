@@ -1,0 +1,99 @@
+#include "search/postal_scan.h"
+
+#include <optional>
+
+#include "common/byte_searcher.h"
+#include "common/number.h"
+#include "common/sjis_codec.h"
+#include "search/postal_record.h"
+
+namespace nanbaru {
+
+namespace {
+
+// Bytes passed over between two turns of the window's event processing: small enough to
+// keep the window live, large enough that the turns cost nothing next to the scan.
+constexpr std::size_t kInterleavedBudget = 64 * 1024;
+// Without a window nothing can happen between lines, so the whole file is one step.
+constexpr std::size_t kBulkBudget = std::size_t{1} << 40;
+
+class PostalScan {
+ public:
+  PostalScan(SearchHost& host, KeyKind kind)
+      : host_(host), seven_digit_(kind == KeyKind::kSevenDigit) {}
+
+  int Run(TextReader& reader);
+
+ private:
+  // Tests one line just read; false when the scan ends with it.
+  bool TestLine(std::string_view line);
+  void List(std::string_view line);
+
+  SearchHost& host_;
+  const bool seven_digit_;
+  int count_ = 0;
+  bool prefecture_reached_ = false;
+  Bytes last_prefecture_;  // of the most recently listed line
+  Bytes pref_;             // the prefecture box as of the line being tested
+};
+
+int PostalScan::Run(TextReader& reader) {
+  const bool interleave = host_.EventsCanInterleave();
+  const std::size_t budget = interleave ? kInterleavedBudget : kBulkBudget;
+  std::optional<ByteSearcher> searcher;
+  for (;;) {
+    std::string_view line;
+    if (prefecture_reached_) {
+      // From here every line is tested for the prefecture, so each is read on its own.
+      if (reader.AtEnd()) break;
+      line = reader.ReadLine();
+      if (interleave) host_.ProcessEvents();
+    } else {
+      // Lines without the key change nothing, so they are passed over in bulk.
+      const Bytes& key = host_.Shared().SearchText;
+      if (!searcher || searcher->pattern() != key) searcher.emplace(key);
+      const TextReader::Scan step = reader.SkipToLineContaining(*searcher, budget, line);
+      if (interleave) host_.ProcessEvents();
+      if (step == TextReader::Scan::kEnd) break;
+      if (step == TextReader::Scan::kBudgetSpent) continue;
+    }
+    if (!TestLine(line)) break;
+  }
+  return count_;
+}
+
+bool PostalScan::TestLine(std::string_view line) {
+  pref_ = host_.PrefText();
+  if (Contains(line, host_.Shared().SearchText)) {
+    if (pref_.empty() || Contains(line, pref_)) List(line);
+    if (seven_digit_) return false;
+    if (!pref_.empty() && Contains(last_prefecture_, pref_)) prefecture_reached_ = true;
+    if (count_ == kPostalResultLimit) {
+      host_.AppendResult(Sj(" 検索数　過多 "));
+      return false;
+    }
+  }
+  // The list is grouped by prefecture: once its lines have been passed, nothing more can come.
+  if (prefecture_reached_ && !Contains(line, pref_)) {
+    host_.AppendResult("  ");
+    host_.AppendResult("  " + pref_ + Sj("のみの検索をしました。"));
+    return false;
+  }
+  return true;
+}
+
+void PostalScan::List(std::string_view line) {
+  PostalRecord record = ParsePostalLine(line);
+  host_.AppendResult(FormatPostalResult(record));
+  ++count_;
+  host_.SetCountLabel("  " + IntToStr(count_));
+  last_prefecture_ = std::move(record.prefecture);
+}
+
+}  // namespace
+
+int ScanPostalFile(SearchHost& host, TextReader& reader, KeyKind kind) {
+  return PostalScan(host, kind).Run(reader);
+}
+
+}  // namespace nanbaru

@@ -1,0 +1,99 @@
+#include "search/postal_search.h"
+
+#include "common/errors.h"
+#include "common/number.h"
+#include "common/sjis_codec.h"
+#include "search/postal_scan.h"
+#include "search/query_normalise.h"
+#include "search/search_key.h"
+
+namespace nanbaru {
+
+namespace {
+
+// A code in the new-code box, and above all one in the old-code box, replaces the query.
+void TakeCodeFromBoxes(SearchHost& host) {
+  const Bytes new_code = host.NewCodeText();
+  if (!Trim(new_code).empty()) host.SetQueryText(new_code);
+  const Bytes old_code = host.OldCodeText();
+  if (!Trim(old_code).empty()) {
+    host.SetNewCodeText(Bytes());
+    host.SetQueryText(old_code);
+  }
+}
+
+// The data file, or null after telling the user to choose one.
+std::unique_ptr<TextReader> OpenOrAskForFile(SearchHost& host) {
+  const Bytes& path = host.Shared().DataFileName;
+  if (!path.empty()) {
+    try {
+      return host.OpenDataFile(path);
+    } catch (const InOutError&) {
+      // Answered below with the guidance lines and the chooser.
+    }
+  }
+  host.ClearResults();
+  host.AppendResult(Sj("ファイルが見つかりません。読むファイルを設定します。"));
+  host.AppendResult(Sj("    　　設定し終わったら　もう一度押し直して下さい。"));
+  host.AppendResult(
+      Sj("          Ｑ：のドライブのＰｃｉｎｇのｋｉｊｉのｙｕｕｂｉｎのken_all.csvなど。"));
+  host.ChooseDataFile();
+  return nullptr;
+}
+
+void AppendClosingLines(SearchHost& host, int count) {
+  host.AppendResult("  ");
+  host.AppendResult(Sj("    検索終了 ") + IntToStr(count) + Sj("件です。"));
+  if (count >= kPostalResultLimit) {
+    host.AppendResult(Sj("      表示を止めます。検索条件を絞って下さい。"));
+  }
+}
+
+// Everything after the busy colour is claimed; the caller gives it back on an error.
+void Search(SearchHost& host) {
+  TakeCodeFromBoxes(host);
+  NormalisePostalQuery(host);
+  host.SetCountLabel(host.QueryText());
+  const PostalKey key = BuildPostalKey(host.QueryText());
+  host.Shared().SearchText = key.text;
+  host.SetPrefText(Trim(host.PrefText()));
+
+  std::unique_ptr<TextReader> reader = OpenOrAskForFile(host);
+  if (!reader) {
+    host.SetQueryBusy(false);
+    return;
+  }
+  host.ClearResults();
+  host.SetStatusColour(StatusColour::kRed);
+  host.SetStatus(Sj("　現在　検索中"));
+  host.SetCountLabel(host.Shared().SearchText);
+
+  const int count = ScanPostalFile(host, *reader, key.kind);
+
+  AppendClosingLines(host, count);
+  host.SetStatusColour(StatusColour::kBlack);
+  host.SetStatus(Sj("検索件数　") + IntToStr(count));
+  reader->Close();
+  host.AddHistory(host.QueryText());
+  host.SetStatusColour(StatusColour::kBlack);
+  host.SetStatus(Sj(" 検索を終わりました。"));
+  host.ProcessEvents();
+  host.SetQueryBusy(false);
+}
+
+}  // namespace
+
+void SpeedButton5Click(SearchHost& host) {
+  if (host.QueryBusy()) return;
+  if (host.QueryText().empty()) return;
+  host.SetQueryBusy(true);
+  try {
+    Search(host);
+  } catch (...) {
+    // The data file is closed by now; the next search must be able to start.
+    host.SetQueryBusy(false);
+    throw;
+  }
+}
+
+}  // namespace nanbaru

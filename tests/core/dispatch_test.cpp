@@ -1,0 +1,90 @@
+#include "search/dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+#include "fake_host.h"
+
+namespace nanbaru {
+namespace {
+
+const Bytes kNationalList = NANBARU_SHARED_DATA "/KEN_ALL.CSV";
+
+bool RanAreaSearch(const FakeHost& host) {
+  return !host.CallsNamed("SetLastAreaFile").empty();
+}
+bool RanPostalSearch(const FakeHost& host) {
+  return !host.CallsNamed("SetPrefText").empty();
+}
+
+TEST(Dispatch, OnlyEnterWithAQueryStartsASearch) {
+  FakeHost host;
+  host.query = "322";
+  combopress(host, 'a');
+  EXPECT_TRUE(host.calls.empty());
+
+  FakeHost empty;
+  empty.old_code = "32201";
+  empty.shared.DataFileName = kNationalList;
+  combopress(empty, kEnterKey);
+  EXPECT_EQ(empty.calls, std::vector<std::string>{"QueryText"});
+}
+
+TEST(Dispatch, PhonePathRunsTheAreaSearchWithTheQueryAsTyped) {
+  FakeHost host;
+  host.shared.DataFileName = Sj("/nowhere/郵電話.txt");
+  host.query = Sj(" ０２８９ ");
+  host.old_code = "32201";
+  EXPECT_THROW(combopress(host, kEnterKey), AppError);  // no such area-code file
+  EXPECT_TRUE(RanAreaSearch(host));
+  EXPECT_FALSE(RanPostalSearch(host));
+  EXPECT_TRUE(host.CallsNamed("OldCodeText").empty());
+  EXPECT_EQ(host.shared.SearchText, " 0289 ");
+}
+
+TEST(Dispatch, PostalModeCopiesTheCodeBoxesThenSearches) {
+  FakeHost host;
+  host.shared.DataFileName = kNationalList;
+  host.query = Sj("鹿沼市");
+  host.new_code = "3220061";
+  host.old_code = "32201";
+  combopress(host, kEnterKey);
+  EXPECT_TRUE(RanPostalSearch(host));
+  EXPECT_EQ(host.query, "32201");
+  EXPECT_EQ(host.new_code, "");
+  EXPECT_EQ(host.shared.SearchText, ",\"32201\"");
+  EXPECT_EQ(host.results.back(), Sj("    検索終了 3件です。"));
+
+  FakeHost spaces;
+  spaces.shared.DataFileName = kNationalList;
+  spaces.query = Sj("鹿沼市");
+  spaces.new_code = "  ";
+  combopress(spaces, kEnterKey);
+  EXPECT_EQ(spaces.query, Sj("鹿沼市"));
+}
+
+TEST(Dispatch, WhileAPostalSearchRunsEnterOnlySetsTheBoxesAndTheKey) {
+  FakeHost host;
+  host.busy = true;
+  host.shared.DataFileName = kNationalList;
+  host.query = Sj("鹿沼市");
+  host.old_code = " 32201 ";
+  host.new_code = "3220061";
+  combopress(host, kEnterKey);
+  EXPECT_EQ(host.query, " 32201 ");
+  EXPECT_EQ(host.new_code, "");
+  EXPECT_EQ(host.shared.SearchText, "32201");
+  EXPECT_FALSE(RanPostalSearch(host));
+}
+
+TEST(Dispatch, EnterWithAPostalFileInAPhonePathRunsTheAreaSearch) {
+  FakeHost host;
+  host.shared.DataFileName = Sj("/nowhere/電話/KEN_ALL.CSV");
+  host.query = Sj("鹿沼市");
+  EXPECT_THROW(combopress(host, kEnterKey), AppError);  // no such area-code file
+  EXPECT_TRUE(RanAreaSearch(host));
+}
+
+}  // namespace
+}  // namespace nanbaru

@@ -1,0 +1,254 @@
+#include "search/postal_search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+#include "fake_host.h"
+#include "scratch_dir.h"
+#include "search/dispatch.h"
+
+namespace nanbaru {
+namespace {
+
+const Bytes kNationalList = NANBARU_SHARED_DATA "/KEN_ALL.CSV";
+
+std::string Call(std::string_view name, std::string_view utf8_argument) {
+  return std::string(name) + ":" + Sj(utf8_argument);
+}
+
+FakeHost NationalSearch(std::string_view query, std::string_view pref = "") {
+  FakeHost host;
+  host.shared.DataFileName = kNationalList;
+  host.query = Sj(query);
+  host.pref = Sj(pref);
+  SpeedButton5Click(host);
+  return host;
+}
+
+TEST(PostalSearch, PlaceNameWithinOnePrefectureStopsAfterItsLines) {
+  const FakeHost host = NationalSearch("鹿沼市", " 栃木県 ");
+  ASSERT_EQ(host.results.size(), 117u);
+  EXPECT_EQ(host.results.front(), Sj(" 322     322-0000  栃木県   鹿沼市 以下に掲載がない場合"));
+  EXPECT_EQ(host.results[112], Sj(" 322     322-0016  栃木県   鹿沼市 流通センター"));
+  EXPECT_EQ(std::vector<Bytes>(host.results.begin() + 113, host.results.end()),
+            (std::vector<Bytes>{"  ", Sj("  栃木県のみの検索をしました。"), "  ",
+                                Sj("    検索終了 113件です。")}));
+
+  // Everything the search changes, in order, apart from the listed lines and counts.
+  std::vector<std::string> changes;
+  for (const std::string& call : host.Changes()) {
+    if (call.starts_with("AppendResult: 3") || call.starts_with("SetCountLabel:  ")) continue;
+    changes.push_back(call);
+  }
+  const std::vector<std::string> expected = {
+      "SetQueryBusy:1",
+      Call("SetCountLabel", "鹿沼市"),
+      Call("SetPrefText", "栃木県"),
+      "OpenDataFile:" + kNationalList,
+      "ClearResults",
+      "SetStatusColour:red",
+      Call("SetStatus", "　現在　検索中"),
+      Call("SetCountLabel", "鹿沼市"),
+      "AppendResult:  ",
+      Call("AppendResult", "  栃木県のみの検索をしました。"),
+      "AppendResult:  ",
+      Call("AppendResult", "    検索終了 113件です。"),
+      "SetStatusColour:black",
+      Call("SetStatus", "検索件数　113"),
+      Call("AddHistory", "鹿沼市"),
+      "SetStatusColour:black",
+      Call("SetStatus", " 検索を終わりました。"),
+      "ProcessEvents",
+      "SetQueryBusy:0",
+  };
+  EXPECT_EQ(changes, expected);
+  EXPECT_EQ(host.count_label, "  113");
+  EXPECT_EQ(host.shared.SearchText, Sj("鹿沼市"));
+}
+
+TEST(PostalSearch, SevenDigitCodeInAnyFormListsItsLineAndStops) {
+  for (const char* query : {"322-0061", "３２２－００６１", "3220061"}) {
+    const FakeHost host = NationalSearch(query);
+    EXPECT_EQ(host.results, (std::vector<Bytes>{Sj(" 322     322-0061  栃木県   鹿沼市 千手町"),
+                                                "  ", Sj("    検索終了 1件です。")}))
+        << query;
+    EXPECT_EQ(host.shared.SearchText, ",\"3220061");
+    EXPECT_EQ(host.history, std::vector<Bytes>{host.query});
+  }
+  EXPECT_EQ(NationalSearch("３２２－００６１").query, "322-0061");
+  // The first line with the code is in another prefecture: nothing listed, the scan ends.
+  const FakeHost other = NationalSearch("3220061", "北海道");
+  EXPECT_EQ(other.results, (std::vector<Bytes>{"  ", Sj("    検索終了 0件です。")}));
+}
+
+TEST(PostalSearch, OldCodesMatchTheWholeOldCodeField) {
+  EXPECT_EQ(NationalSearch("32201").results,
+            (std::vector<Bytes>{Sj(" 322-01  322-0102  栃木県   鹿沼市 上大久保"),
+                                Sj(" 322-01  322-0101  栃木県   鹿沼市 草久"),
+                                Sj(" 322-01  322-0103  栃木県   鹿沼市 下大久保"), "  ",
+                                Sj("    検索終了 3件です。")}));
+  // Three-digit codes are stored with two trailing spaces, so a three-digit key finds none.
+  EXPECT_EQ(NationalSearch("322").results.back(), Sj("    検索終了 0件です。"));
+}
+
+TEST(PostalSearch, SevenHundredthLineEndsTheScan) {
+  const FakeHost host = NationalSearch("町");
+  ASSERT_EQ(host.results.size(), 704u);
+  EXPECT_EQ(host.results[699], Sj(" 068-31  068-3152  北海道   岩見沢市 栗沢町万字幸町"));
+  EXPECT_EQ(std::vector<Bytes>(host.results.begin() + 700, host.results.end()),
+            (std::vector<Bytes>{Sj(" 検索数　過多 "), "  ", Sj("    検索終了 700件です。"),
+                                Sj("      表示を止めます。検索条件を絞って下さい。")}));
+  EXPECT_EQ(host.status, Sj(" 検索を終わりました。"));
+}
+
+TEST(PostalSearch, EmptyKeyListsNothing) {
+  for (const char* query : {"-", "－", "ー"}) {
+    const FakeHost host = NationalSearch(query);
+    EXPECT_EQ(host.results, (std::vector<Bytes>{"  ", Sj("    検索終了 0件です。")}));
+    EXPECT_EQ(host.query, "-");
+    EXPECT_EQ(host.shared.SearchText, "");
+  }
+}
+
+TEST(PostalSearch, DeclinesWhenBusyOrTheQueryIsEmpty) {
+  FakeHost busy;
+  busy.busy = true;
+  busy.query = "322";
+  SpeedButton5Click(busy);
+  EXPECT_EQ(busy.calls, std::vector<std::string>{"QueryBusy"});
+
+  FakeHost empty;
+  empty.old_code = "32201";
+  SpeedButton5Click(empty);
+  EXPECT_EQ(empty.calls, (std::vector<std::string>{"QueryBusy", "QueryText"}));
+  EXPECT_FALSE(empty.busy);
+}
+
+TEST(PostalSearch, CodeBoxesOverrideTheQuery) {
+  FakeHost host;
+  host.shared.DataFileName = kNationalList;
+  host.query = Sj("鹿沼市");
+  host.new_code = "3220061";
+  host.old_code = "32201";
+  SpeedButton5Click(host);
+  EXPECT_EQ(host.query, "32201");
+  EXPECT_EQ(host.new_code, "");
+  EXPECT_EQ(host.old_code, "32201");
+  EXPECT_EQ(host.results.size(), 5u);
+
+  host.old_code = "";
+  host.new_code = Sj("３２２００６１");
+  SpeedButton5Click(host);
+  EXPECT_EQ(host.query, "3220061");
+  EXPECT_EQ(host.results.size(), 3u);
+  EXPECT_EQ(host.history, (std::vector<Bytes>{"32201", "3220061"}));
+}
+
+TEST(PostalSearch, MissingFileGivesGuidanceAndTheChooser) {
+  for (const Bytes& path : {Bytes(), Bytes("/nonexistent/KEN_ALL.CSV")}) {
+    FakeHost host;
+    host.shared.DataFileName = path;
+    host.query = Sj("鹿沼市");
+    host.results = {"old"};
+    SpeedButton5Click(host);
+    EXPECT_EQ(host.results,
+              (std::vector<Bytes>{
+                  Sj("ファイルが見つかりません。読むファイルを設定します。"),
+                  Sj("    　　設定し終わったら　もう一度押し直して下さい。"),
+                  Sj("          "
+                     "Ｑ：のドライブのＰｃｉｎｇのｋｉｊｉのｙｕｕｂｉｎのken_all.csvなど。")}));
+    const std::vector<std::string> changes = host.Changes();
+    ASSERT_GE(changes.size(), 2u);
+    EXPECT_EQ(changes[changes.size() - 2], "ChooseDataFile");
+    EXPECT_EQ(changes.back(), "SetQueryBusy:0");
+    EXPECT_FALSE(host.status_colour.has_value());
+    EXPECT_TRUE(host.history.empty());
+    EXPECT_EQ(host.shared.SearchText, Sj("鹿沼市"));
+  }
+}
+
+TEST(PostalSearch, ChooserFailureStillFreesTheQueryBox) {
+  FakeHost host;
+  host.query = "322";
+  host.on_choose_data_file = [](FakeHost&) { throw InOutError(5); };
+  EXPECT_THROW(SpeedButton5Click(host), InOutError);
+  EXPECT_FALSE(host.busy);
+}
+
+TEST(PostalSearch, BadOldCodeEndsTheScanKeepingWhatWasListed) {
+  ScratchDir dir;
+  const Bytes good =
+      Sj("1,\"32201\",\"3220102\",\"\",\"\",\"\",\"栃木県\",\"鹿沼市\",\"上大久保\"");
+  const Bytes bad = Sj("1,\"3x\",\"3220101\",\"\",\"\",\"\",\"栃木県\",\"鹿沼市\",\"草久\"");
+  FakeHost host;
+  host.shared.DataFileName = dir.Write("bad.csv", good + "\r\n" + bad + "\r\n" + good + "\r\n");
+  host.query = Sj("鹿沼市");
+  try {
+    SpeedButton5Click(host);
+    FAIL() << "no error";
+  } catch (const ConvertError& e) {
+    EXPECT_EQ(e.message(), Sj("'3x' は整数ではありません"));
+  }
+  EXPECT_EQ(host.results, std::vector<Bytes>{Sj(" 322-01  322-0102  栃木県   鹿沼市 上大久保")});
+  EXPECT_FALSE(host.busy);
+  EXPECT_EQ(host.status, Sj("　現在　検索中"));
+  EXPECT_EQ(host.status_colour, StatusColour::kRed);
+  EXPECT_TRUE(host.history.empty());
+}
+
+TEST(PostalSearch, ReadErrorEndsTheScan) {
+  FakeHost host;
+  host.shared.DataFileName = "/proc/self/mem";  // opens, but reading at 0 fails
+  host.query = Sj("鹿沼市");
+  try {
+    SpeedButton5Click(host);
+    FAIL() << "no error";
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.code(), CodeFromErrno(EIO));
+  }
+  EXPECT_FALSE(host.busy);
+  EXPECT_EQ(host.status, Sj("　現在　検索中"));
+}
+
+TEST(PostalSearch, LinesReadLaterUseTheKeyAsItNowStands) {
+  FakeHost host;
+  host.interleave = true;
+  host.shared.DataFileName = kNationalList;
+  host.query = Sj("鹿沼市");
+  bool pressed = false;
+  host.on_process_events = [&pressed](FakeHost& h) {
+    if (pressed) return;
+    pressed = true;
+    // The user types another query and presses Enter: the running search keeps going with
+    // the new text as its key, and the second search declines.
+    h.query = Sj("千手町");
+    combopress(h, kEnterKey);
+  };
+  SpeedButton5Click(host);
+  EXPECT_EQ(host.results, (std::vector<Bytes>{Sj(" 322     322-0061  栃木県   鹿沼市 千手町"), "  ",
+                                              Sj("    検索終了 1件です。")}));
+  EXPECT_EQ(host.CallsNamed("SetQueryBusy"),
+            (std::vector<std::string>{"SetQueryBusy:1", "SetQueryBusy:0"}));
+  EXPECT_EQ(host.history, std::vector<Bytes>{Sj("千手町")});
+  EXPECT_EQ(host.shared.SearchText, Sj("千手町"));
+}
+
+TEST(PostalSearch, PrefectureTypedDuringTheScanTakesEffect) {
+  FakeHost host;
+  host.interleave = true;
+  host.shared.DataFileName = kNationalList;
+  host.query = Sj("鹿沼市");
+  host.on_process_events = [](FakeHost& h) {
+    if (h.results.size() == 1) h.pref = Sj("栃木県");
+  };
+  SpeedButton5Click(host);
+  ASSERT_EQ(host.results.size(), 117u);
+  EXPECT_EQ(host.results[114], Sj("  栃木県のみの検索をしました。"));
+}
+
+}  // namespace
+}  // namespace nanbaru
