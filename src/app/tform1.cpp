@@ -27,7 +27,7 @@ TForm1::TForm1(PlatformServices& services, QWidget* parent)
   CreateMenu();
   BindEvents();
   move(104, 131);
-  resize(595, 451);
+  resize(595, 451);  // The outer size, less the frame once it is known (showEvent).
   PlaceStatusLine();
   fore();
   StartHintTracking();
@@ -115,9 +115,11 @@ bool TForm1::Guard(const std::function<void()>& handler) {
 }
 
 QString TForm1::ProgramTitle() const {
-  const QString file_name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  const QString stem =
-      file_name.left(file_name.indexOf(u'.') < 0 ? file_name.size() : file_name.indexOf(u'.'));
+  return ProgramTitleOf(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+QString TForm1::ProgramTitleOf(const QString& program_file_name) {
+  const QString stem = program_file_name.section(u'.', 0, 0);
   return stem.left(1) + stem.mid(1).toLower();
 }
 

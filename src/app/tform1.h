@@ -134,6 +134,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   // The error box's caption: the program file's name cut before its first full stop, every
   // character after the first in lower case.
   QString ProgramTitle() const;
+  static QString ProgramTitleOf(const QString& program_file_name);
 
   // Shift-JIS texts of controls, converted at the screen boundary.
   static Bytes TextOf(const QString& text);
@@ -180,6 +181,7 @@ class TForm1 : public QMainWindow, public SearchHost {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -190,7 +192,8 @@ class TForm1 : public QMainWindow, public SearchHost {
   void PlaceStatusLine();
   void StartHintTracking();
 
-  QWidget* client_ = nullptr;  // The client area: parent of the window's own controls.
+  QWidget* client_ = nullptr;    // The client area: parent of the window's own controls.
+  bool outer_size_set_ = false;  // The layout's outer size is met once the frame is known.
 
   PlatformServices& services_;
   Bytes pref_text_;       // Shift-JIS copy of Edit3, kept in step with its edits.

@@ -8,6 +8,9 @@ namespace nanbaru {
 
 namespace {
 
+// The window's outer size as the layout gives it; the frame is known only once it is shown.
+constexpr QSize kLayoutOuterSize(595, 451);
+
 int PointSize(const QFont& font) {
   return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
 }
@@ -59,6 +62,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (outer_size_set_) return;
+  outer_size_set_ = true;
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (frame != QSize(0, 0)) resize(kLayoutOuterSize - frame);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

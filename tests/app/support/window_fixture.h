@@ -1,0 +1,35 @@
+#pragma once
+// What most window tests share: a window on scripted services in its own working directory,
+// and the bundled data files.
+
+#include <QString>
+#include <memory>
+
+#include "app/tform1.h"
+#include "common/bytes.h"
+#include "common/sjis_codec.h"
+#include "support/pane_lines.h"
+#include "support/scripted_services.h"
+#include "support/work_dir.h"
+
+namespace nanbaru::test {
+
+// The bundled data folder with a trailing separator, as the start directory holds it, and
+// the data files in it (Shift-JIS paths). Inline: the folder is known to the test programs.
+inline Bytes DataDir() {
+  return Utf8ToSjis(NANBARU_BUNDLED_DATA "/");
+}
+inline Bytes PostalDataPath() {
+  return DataDir() + "KEN_ALL.CSV";
+}
+inline Bytes AreaDataPath() {
+  return DataDir() + Sj("郵電話.txt");
+}
+
+struct WindowFixture {
+  WorkDir work_dir;
+  ScriptedServices services;
+  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(services);
+};
+
+}  // namespace nanbaru::test
