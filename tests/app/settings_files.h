@@ -1,0 +1,108 @@
+#pragma once
+// What the settings and mode tests share: the settings file of the current directory as raw
+// bytes, a window started over it, and the state of the mode-dependent controls.
+
+#include <QDir>
+#include <QTest>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "app/tform1.h"
+#include "common/native_path.h"
+#include "common/sjis_codec.h"
+#include "support/scripted_services.h"
+#include "support/work_dir.h"
+
+namespace nanbaru::test {
+
+inline const char kSettingsName[] = "nanbaru2.ini";
+
+// Writes `lines` to the settings file, each followed by CR LF, as the program would.
+inline void WriteSettingsLines(const std::vector<Bytes>& lines,
+                               const std::string& path = kSettingsName) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (const Bytes& line : lines) out << line << "\r\n";
+}
+
+inline Bytes FileBytes(const std::string& path = kSettingsName) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline Bytes JoinLines(const std::vector<Bytes>& lines) {
+  Bytes joined;
+  for (const Bytes& line : lines) joined += line + "\r\n";
+  return joined;
+}
+
+// The current directory with its trailing separator, as the start directory holds it.
+inline Bytes HereDir() {
+  return WithTrailingSeparator(CurrentDir());
+}
+
+// A window started in a fresh working directory; the settings file, if any, is written by
+// the test before Start().
+struct Session {
+  WorkDir work_dir;
+  ScriptedServices services;
+  std::unique_ptr<TForm1> form;
+
+  TForm1& Start() {
+    form = std::make_unique<TForm1>(services);
+    return *form;
+  }
+  // The texts of the boxes shown so far, as Shift-JIS.
+  std::vector<Bytes> BoxTexts() const {
+    std::vector<Bytes> texts;
+    for (const ScriptedServices::Box& box : services.boxes)
+      texts.push_back(TForm1::TextOf(box.text));
+    return texts;
+  }
+};
+
+inline Bytes Caption(const QWidget& window) {
+  return TForm1::TextOf(window.windowTitle());
+}
+inline Bytes TextOf(const QLabel* label) {
+  return TForm1::TextOf(label->text());
+}
+
+enum class Layout { kNone, kPhone, kPostal };
+
+// Which mode the window shows, from the controls each mode sets.
+inline Layout ShownLayout(const TForm1& w) {
+  const bool filters = !w.Edit1->isHidden() && !w.Edit2->isHidden() && !w.Edit3->isHidden() &&
+                       !w.Label2->isHidden() && !w.Label3->isHidden() && !w.Label4->isHidden();
+  const bool no_filters = w.Edit1->isHidden() && w.Edit2->isHidden() && w.Edit3->isHidden() &&
+                          w.Label2->isHidden() && w.Label3->isHidden() && w.Label4->isHidden();
+  if (w.Image1->isHidden() && w.Image2->isHidden()) return Layout::kNone;
+  if (!w.Image2->isHidden() && w.Image1->isHidden() && no_filters &&
+      Caption(w) == Sj("ナンバル（電話）") && TextOf(w.Label5) == Sj("市外局番　　地　名") &&
+      w.ComboBox1->toolTip() ==
+          QString::fromUtf8("電話番号の時は空白による地名の区切りは必要ありません。")) {
+    return Layout::kPhone;
+  }
+  if (!w.Image1->isHidden() && w.Image2->isHidden() && filters &&
+      Caption(w) == Sj("ナンバル（郵便）") &&
+      TextOf(w.Label5) == Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名") &&
+      w.ComboBox1->toolTip() ==
+          QString::fromUtf8("検索する地名、番号を入力。地名は県と市、町域の間を空白で区切って"
+                            "入力して下さい。")) {
+    return Layout::kPostal;
+  }
+  return Layout::kNone;
+}
+
+enum class Buttons { kNeither, kBoth, kArea, kPostal };
+
+inline Buttons ShownSearchButtons(const TForm1& w) {
+  const bool area = !w.SpeedButton2->isHidden();
+  const bool postal = !w.SpeedButton5->isHidden();
+  if (area && postal) return Buttons::kBoth;
+  if (area) return Buttons::kArea;
+  return postal ? Buttons::kPostal : Buttons::kNeither;
+}
+
+}  // namespace nanbaru::test

@@ -1,0 +1,314 @@
+// Start-up from the settings file, the file written at closing, and the failures of both.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+
+#include "common/errors.h"
+#include "settings_files.h"
+
+namespace nanbaru::test {
+
+namespace {
+
+Bytes Boxed(const Bytes& message) {
+  return message + ".";
+}
+
+// This process's open descriptors on a settings file.
+int OpenSettingsFiles() {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code error;
+    if (std::filesystem::read_symlink(entry.path(), error).filename() == kSettingsName) ++count;
+  }
+  return count;
+}
+
+QStringList FilesHere() {
+  return QDir().entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// A small tmpfs over a folder for as long as it lives; root may mount, others skip.
+class ScratchMount {
+ public:
+  ScratchMount(const QString& dir, std::string options)
+      : dir_(dir.toStdString()), options_(std::move(options)) {
+    mounted_ = mount("tmpfs", dir_.c_str(), "tmpfs", 0, options_.c_str()) == 0;
+  }
+  ~ScratchMount() {
+    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
+  }
+  ScratchMount(const ScratchMount&) = delete;
+  ScratchMount& operator=(const ScratchMount&) = delete;
+
+  bool mounted() const { return mounted_; }
+  bool SetReadOnly(bool read_only) {
+    return mount("tmpfs", dir_.c_str(), "tmpfs", MS_REMOUNT | (read_only ? MS_RDONLY : 0),
+                 options_.c_str()) == 0;
+  }
+
+ private:
+  std::string dir_;
+  std::string options_;
+  bool mounted_ = false;
+};
+
+// Marks a file immutable, which even root may not write, until destroyed.
+class Immutable {
+ public:
+  explicit Immutable(const char* path) : path_(path) { set_ = SetFlag(true); }
+  ~Immutable() {
+    if (set_) SetFlag(false);
+  }
+  Immutable(const Immutable&) = delete;
+  Immutable& operator=(const Immutable&) = delete;
+  bool set() const { return set_; }
+
+ private:
+  bool SetFlag(bool on) {
+    const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+      flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+      done = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    close(fd);
+    return done;
+  }
+  std::string path_;
+  bool set_ = false;
+};
+
+// Fills the file system of the current directory up to its last block.
+void FillDisk() {
+  const int fd = open("filler", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const std::string block(4096, 'x');
+  while (write(fd, block.data(), block.size()) > 0) {
+  }
+  const char byte = 'x';
+  while (write(fd, &byte, 1) > 0) {
+  }
+  close(fd);
+}
+
+// Services whose current directory is the root and stays there.
+class RootServices : public ScriptedServices {
+ public:
+  Bytes CurrentDir() override { return "/"; }
+  void ChangeDir(const Bytes& dir) override { entered.push_back(dir); }
+  std::vector<Bytes> entered;
+};
+
+const std::vector<Bytes> kValidLines = {"/x/KEN_ALL.CSV", "q", "", "", "p", "10", "20",
+                                        "/x/KEN_ALL.CSV"};
+
+}  // namespace
+
+class SettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+  void firstRunReportsTheMissingFileAndCloseWritesEightLines() {
+    Session s;
+    TForm1& w = s.Start();
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Boxed(Sj("ﾌｧｲﾙが見つかりません"))});
+    QCOMPARE(s.services.boxes[0].kind, ScriptedServices::Box::kError);
+    QCOMPARE(s.services.boxes[0].caption, w.ProgramTitle());
+    // Start-up got as far as the settings path; the rest is the layout.
+    QCOMPARE(Caption(w), Sj("ナンバル"));
+    QVERIFY(w.Memo1->toPlainText().isEmpty());
+    QVERIFY(w.Memo2->toPlainText().isEmpty());
+    QCOMPARE(TextOf(w.Label9), HereDir());
+    QCOMPARE(w.shared.StartDirPath, HereDir() + kSettingsName);
+    QCOMPARE(w.QueryText(), Sj("鹿沼市"));
+    QCOMPARE(w.PrefText(), Sj("栃木県"));
+    QCOMPARE(TextOf(w.Label7), Sj("Label7 ｃｄ　dir"));
+    QCOMPARE(TextOf(w.Label5), Sj("旧郵番　新郵番　都道府県　市区町村　町域名"));
+    QCOMPARE(ShownLayout(w), Layout::kNone);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kBoth);
+    QVERIFY(w.shared.DataFileName.empty());
+
+    QVERIFY(w.close());
+    QCOMPARE(FileBytes(), JoinLines({"", Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104",
+                                     Sj("Label7 ｃｄ　dir")}));
+
+    // The next start enters postal mode with that caption as its data file.
+    s.services.boxes.clear();
+    TForm1& next = s.Start();
+    QVERIFY(s.services.boxes.empty());
+    QCOMPARE(ShownLayout(next), Layout::kPostal);
+    QCOMPARE(ShownSearchButtons(next), Buttons::kPostal);
+    QCOMPARE(next.shared.DataFileName, Sj("Label7 ｃｄ　dir"));
+  }
+
+  void everyLineRoundTripsAsItStands() {
+    Session s;
+    // Line 8 holds bytes no screen can show; the path must still come back byte for byte.
+    const Bytes postal = HereDir() + "\x85\x40" + Sj("郵便/KEN_ALL.CSV");
+    WriteSettingsLines({Sj("/古い/KEN_ALL.CSV"), Sj(" 栃木県　鹿沼市 "), " 322", "3220000 ",
+                        Sj("栃木県"), "  -20", "-1500", postal, Sj("九行目は読まれない")});
+    TForm1& w = s.Start();
+    QVERIFY(s.services.boxes.empty());
+    QCOMPARE(w.QueryText(), Sj(" 栃木県　鹿沼市 "));
+    QCOMPARE(w.OldCodeText(), Bytes(" 322"));
+    QCOMPARE(w.NewCodeText(), Bytes("3220000 "));
+    QCOMPARE(w.PrefText(), Sj("栃木県"));
+    QCOMPARE(w.pos(), QPoint(-1500, -20));
+    QCOMPARE(w.shared.DataFileName, postal);  // postal mode takes line 8
+    QCOMPARE(OpenSettingsFiles(), 0);
+
+    QVERIFY(w.close());
+    QCOMPARE(FileBytes(), JoinLines({postal, Sj(" 栃木県　鹿沼市 "), " 322", "3220000 ",
+                                     Sj("栃木県"), "-20", "-1500", postal}));
+  }
+
+  void badNumbersEndStartUpAndReleaseTheFile() {
+    struct Case {
+      std::vector<Bytes> lines;
+      Bytes message;
+      QPoint pos;
+    };
+    const std::vector<Case> cases = {
+        {{"/x", "q", "", "", "p", "12a", "0", "/x"}, Sj("'12a' は整数ではありません"), {104, 131}},
+        {{"/x", "q", "", "", "p", "5", "$", "/x"}, Sj("'$' は整数ではありません"), {104, 5}},
+        {{"/x", "q", "", "", "p"}, Sj("'' は整数ではありません"), {104, 131}},
+        {{"/x", "q", "", "", "p", "2147483648", "0", "/x"},
+         Sj("'2147483648' は整数ではありません"),
+         {104, 131}},
+    };
+    for (const Case& c : cases) {
+      Session s;
+      WriteSettingsLines(c.lines);
+      TForm1& w = s.Start();
+      QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Boxed(c.message)});
+      // The lines before the bad one are in; nothing after it happened.
+      QCOMPARE(w.PrefText(), Bytes("p"));
+      QCOMPARE(w.pos(), c.pos);
+      QCOMPARE(TextOf(w.Label7), Sj("Label7 ｃｄ　dir"));
+      QCOMPARE(w.shared.DataFileName, Bytes("/x"));
+      QCOMPARE(Caption(w), Sj("ナンバル"));
+      QCOMPARE(ShownLayout(w), Layout::kNone);
+      QCOMPARE(OpenSettingsFiles(), 0);
+    }
+  }
+
+  void sevenLinesLeaveThePostalFileEmpty() {
+    Session s;
+    WriteSettingsLines({"/x/KEN_ALL.CSV", "q", "", "", "p", "10", "20"});
+    TForm1& w = s.Start();
+    QVERIFY(s.services.boxes.empty());
+    QCOMPARE(ShownLayout(w), Layout::kPostal);
+    QVERIFY(TextOf(w.Label7).empty());
+    QVERIFY(w.shared.DataFileName.empty());
+  }
+
+  void closingWritesIntoTheCurrentDirectory() {
+    Session s;
+    TForm1& w = s.Start();
+    QVERIFY(QDir().mkdir("later"));
+    QVERIFY(QDir::setCurrent("later"));
+    QVERIFY(w.close());
+    QCOMPARE(w.shared.StartDirPath, HereDir() + kSettingsName);
+    QVERIFY(QFile::exists(kSettingsName));
+    QVERIFY(!QFile::exists(QStringLiteral("../") + kSettingsName));
+  }
+
+  void rootDirectoryGetsNoDoubledSeparator() {
+    if (QFile::exists(QStringLiteral("/") + kSettingsName)) QSKIP("a settings file lies in /");
+    WorkDir work_dir;
+    RootServices services;
+    TForm1 w(services);
+    QCOMPARE(TextOf(w.Label9), Bytes("/"));
+    QCOMPARE(w.shared.StartDirPath, Bytes("/nanbaru2.ini"));
+    w.SpeedButton3Click();
+    QCOMPARE(services.entered, std::vector<Bytes>{"/"});
+    QCOMPARE(w.shared.DataFileName, Sj("/郵電話.txt"));
+  }
+
+  void aDirectoryShiftJisCannotHoldIsAnError() {
+    Session s;
+    QVERIFY(QDir().mkdir(QString::fromUtf8("café")));
+    QVERIFY(QDir::setCurrent(QString::fromUtf8("café")));
+    TForm1& w = s.Start();
+    const Bytes bad_name = Boxed(InOutMessage(io_code::kPathNotFound));
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{bad_name});
+    QCOMPARE(TextOf(w.Label9), Sj("label9 起動ディレクトリ"));
+    // No mangled name is written anywhere, and the window stays.
+    QVERIFY(!w.close());
+    QCOMPARE(s.BoxTexts().back(), bad_name);
+    QVERIFY(FilesHere().isEmpty());
+    QVERIFY(QDir("..").entryList(QDir::Files | QDir::Hidden).isEmpty());
+  }
+
+  void readOnlyFolderAtCloseKeepsTheWindowAndTheOldFile() {
+    Session s;
+    QVERIFY(QDir().mkdir("ro"));
+    ScratchMount m(s.work_dir.path() + "/ro", "size=64k");
+    if (!m.mounted()) QSKIP("no tmpfs can be mounted here");
+    QVERIFY(QDir::setCurrent("ro"));
+    WriteSettingsLines(kValidLines);
+    const Bytes old = FileBytes();
+    TForm1& w = s.Start();
+    if (!m.SetReadOnly(true)) QSKIP("the scratch file system cannot be made read-only");
+    w.show();
+    w.SetQueryText(Sj("宇都宮市"));
+
+    const Bytes denied = Boxed(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました"));
+    QVERIFY(!w.close());
+    QVERIFY(!w.close());  // every attempt repeats the failure
+    QCOMPARE(s.BoxTexts(), (std::vector<Bytes>{denied, denied}));
+    QVERIFY(w.isVisible());
+    QCOMPARE(FileBytes(), old);
+
+    QVERIFY(m.SetReadOnly(false));
+    QVERIFY(w.close());
+    QVERIFY(Contains(FileBytes(), Sj("\r\n宇都宮市\r\n")));
+  }
+
+  void readOnlySettingsFileIsRefusedAndKept() {
+    Session s;
+    WriteSettingsLines(kValidLines);
+    const Bytes old = FileBytes();
+    TForm1& w = s.Start();
+    Immutable immutable(kSettingsName);
+    if (!immutable.set()) QSKIP("files cannot be made immutable here");
+    w.SetQueryText(Sj("宇都宮市"));
+    QVERIFY(!w.close());
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Boxed(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました"))});
+    QCOMPARE(FileBytes(), old);
+    QCOMPARE(FilesHere(), QStringList{kSettingsName});
+  }
+
+  void fullDiskKeepsTheOldFile() {
+    Session s;
+    QVERIFY(QDir().mkdir("small"));
+    ScratchMount m(s.work_dir.path() + "/small", "size=16k");
+    if (!m.mounted()) QSKIP("no tmpfs can be mounted here");
+    QVERIFY(QDir::setCurrent("small"));
+    WriteSettingsLines(kValidLines);
+    const Bytes old = FileBytes();
+    TForm1& w = s.Start();
+    FillDisk();
+    // More than the old file's block, so an emptied old file would not make room for it.
+    w.SetQueryText(Bytes(5000, 'q'));
+    QVERIFY(!w.close());
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Boxed(Sj("ﾃﾞｨｽｸがいっぱいです"))});
+    QCOMPARE(FileBytes(), old);
+    QCOMPARE(FilesHere(), (QStringList{"filler", kSettingsName}));
+  }
+};
+
+}  // namespace nanbaru::test
+
+QTEST_MAIN(nanbaru::test::SettingsTest)
+#include "settings_test.moc"
