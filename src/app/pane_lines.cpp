@@ -1,0 +1,157 @@
+#include "app/pane_lines.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+
+#include "app/pane_edit.h"
+#include "common/sjis_codec.h"
+#include "results/pane_text.h"
+
+namespace nanbaru {
+
+namespace {
+
+// The bytes a block was written from, with the text they showed as, so that any later edit
+// of the block is noticed.
+class BlockBytes : public QTextBlockUserData {
+ public:
+  BlockBytes(Bytes bytes, QString shown) : bytes_(std::move(bytes)), shown_(std::move(shown)) {}
+  const Bytes* For(const QTextBlock& block) const {
+    return block.text() == shown_ ? &bytes_ : nullptr;
+  }
+
+ private:
+  Bytes bytes_;
+  QString shown_;
+};
+
+bool Wraps(const QPlainTextEdit& pane) {
+  return pane.lineWrapMode() != QPlainTextEdit::NoWrap;
+}
+
+// The byte offset of UTF-16 offset `unit` in `bytes`, found one Shift-JIS character at a
+// time; -1 when no character ends there.
+std::ptrdiff_t ByteOffset(const Bytes& bytes, int unit) {
+  std::size_t at = 0;
+  int units = 0;
+  while (units < unit && at < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    const bool double_byte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    const std::size_t length = double_byte && at + 1 < bytes.size() ? 2 : 1;
+    units += static_cast<int>(SjisToUtf16(std::string_view(bytes).substr(at, length)).size());
+    at += length;
+  }
+  return units == unit ? static_cast<std::ptrdiff_t>(at) : -1;
+}
+
+// The bytes of `length` characters of a block from `start`: the kept bytes where the block
+// still shows them, else the conversion of what it shows.
+Bytes PieceBytes(const QTextBlock& block, int start, int length) {
+  const auto* kept = dynamic_cast<const BlockBytes*>(block.userData());
+  const Bytes* bytes = kept != nullptr ? kept->For(block) : nullptr;
+  if (bytes != nullptr) {
+    if (start == 0 && length == block.text().size()) return *bytes;
+    const std::ptrdiff_t from = ByteOffset(*bytes, start);
+    const std::ptrdiff_t to = ByteOffset(*bytes, start + length);
+    if (from >= 0 && to >= from) return bytes->substr(from, to - from);
+  }
+  return PaneLineBytes(block.text().mid(start, length));
+}
+
+Bytes Cut(Bytes line) {
+  if (line.size() > kPaneLineLimit) line.resize(kPaneLineLimit);
+  return line;
+}
+
+// One line as the pane shows it: a piece of a block.
+struct DisplayLine {
+  QTextBlock block;
+  int start;
+  int length;
+};
+
+// Every line the pane shows, in order. A wrapping pane lays out blocks it has not laid out
+// yet, at its present width.
+std::vector<DisplayLine> DisplayLines(const QPlainTextEdit& pane) {
+  std::vector<DisplayLine> lines;
+  QTextDocument* document = pane.document();
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    const int length = static_cast<int>(block.text().size());
+    if (!Wraps(pane)) {
+      lines.push_back({block, 0, length});
+      continue;
+    }
+    document->documentLayout()->blockBoundingRect(block);
+    const QTextLayout* layout = block.layout();
+    if (layout->lineCount() == 0) lines.push_back({block, 0, length});
+    for (int k = 0; k < layout->lineCount(); ++k) {
+      const QTextLine line = layout->lineAt(k);
+      lines.push_back({block, line.textStart(), line.textLength()});
+    }
+  }
+  if (!lines.empty() && lines.back().length == 0) lines.pop_back();
+  return lines;
+}
+
+}  // namespace
+
+std::int32_t PaneLineCount(const QPlainTextEdit& pane) {
+  if (!Wraps(pane)) {
+    const QTextDocument* document = pane.document();
+    return document->blockCount() - (document->lastBlock().text().isEmpty() ? 1 : 0);
+  }
+  return static_cast<std::int32_t>(DisplayLines(pane).size());
+}
+
+Bytes PaneLine(const QPlainTextEdit& pane, std::int32_t index) {
+  if (index < 0) return Bytes();
+  if (!Wraps(pane)) {
+    const QTextBlock block = pane.document()->findBlockByNumber(index);
+    if (!block.isValid()) return Bytes();
+    return Cut(PieceBytes(block, 0, static_cast<int>(block.text().size())));
+  }
+  const std::vector<DisplayLine> lines = DisplayLines(pane);
+  if (static_cast<std::size_t>(index) >= lines.size()) return Bytes();
+  const DisplayLine& line = lines[static_cast<std::size_t>(index)];
+  return Cut(PieceBytes(line.block, line.start, line.length));
+}
+
+std::vector<Bytes> PaneLines(const QPlainTextEdit& pane) {
+  std::vector<Bytes> bytes;
+  for (const DisplayLine& line : DisplayLines(pane)) {
+    bytes.push_back(Cut(PieceBytes(line.block, line.start, line.length)));
+  }
+  return bytes;
+}
+
+std::int32_t PaneLineAt(const QPlainTextEdit& pane, int position) {
+  QTextDocument* document = pane.document();
+  const QTextBlock target = document->findBlock(position);
+  if (!Wraps(pane)) return target.blockNumber();
+  std::int32_t index = 0;
+  for (QTextBlock block = document->begin(); block != target; block = block.next()) {
+    document->documentLayout()->blockBoundingRect(block);
+    index += std::max(block.layout()->lineCount(), 1);
+  }
+  document->documentLayout()->blockBoundingRect(target);
+  const QTextLine line = target.layout()->lineForTextPosition(position - target.position());
+  return index + (line.isValid() ? line.lineNumber() : 0);
+}
+
+void AppendPaneBytes(QPlainTextEdit& pane, const Bytes& line) {
+  AppendPaneLine(pane, line);
+  // The line ends the text, or stands before the empty line that follows its break.
+  const QTextBlock last = pane.document()->lastBlock();
+  KeepBlockBytes(last.text().isEmpty() && last.previous().isValid() ? last.previous() : last, line);
+  pane.moveCursor(QTextCursor::End);
+}
+
+void KeepBlockBytes(QTextBlock block, const Bytes& bytes) {
+  const QString shown = PaneScreenLine(bytes);
+  if (block.text() == shown) block.setUserData(new BlockBytes(bytes, shown));
+}
+
+}  // namespace nanbaru

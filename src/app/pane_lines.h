@@ -1,0 +1,36 @@
+#pragma once
+// The line model of the two text panes, in Shift-JIS. A pane's lines are the lines it shows:
+// in a pane that does not wrap they are the CR LF lines of its text (the document's blocks);
+// in a pane that wraps, a line wider than the pane counts as every piece it is shown on.
+//
+// The panes show Unicode. A line the system writes into a pane keeps the bytes it was written
+// with, for as long as the pane still shows it unchanged, so a line whose bytes do not survive
+// the trip through Unicode (bytes that are not Shift-JIS, or a character Shift-JIS holds under
+// two codes) is collected and saved exactly as the data file had it. A line the user has
+// changed is converted from what the pane shows.
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <cstdint>
+#include <vector>
+
+#include "common/bytes.h"
+
+namespace nanbaru {
+
+// The number of lines, less one when the last line is empty: an empty pane has none.
+std::int32_t PaneLineCount(const QPlainTextEdit& pane);
+// Line `index` (0-based) without its break, cut to kPaneLineLimit bytes; empty past the end.
+Bytes PaneLine(const QPlainTextEdit& pane, std::int32_t index);
+// Every line, as PaneLineCount counts them, each cut as PaneLine cuts it.
+std::vector<Bytes> PaneLines(const QPlainTextEdit& pane);
+// The index of the line that holds character position `position` of the pane's text.
+std::int32_t PaneLineAt(const QPlainTextEdit& pane, int position);
+
+// Appends a line by the panes' rule: the line and a break when the text is empty or ends with
+// a break, else a break and the line. The line's bytes are kept; the caret ends after it.
+void AppendPaneBytes(QPlainTextEdit& pane, const Bytes& line);
+// Keeps the bytes that `block` was written from, for panes filled by other means.
+void KeepBlockBytes(QTextBlock block, const Bytes& bytes);
+
+}  // namespace nanbaru

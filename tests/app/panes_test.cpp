@@ -1,0 +1,217 @@
+// The panes' line model, the result pane's click (line number in the count label) and double
+// click (the clicked line collected into the collection pane).
+#include <QApplication>
+#include <QTest>
+#include <QTextBlock>
+
+#include "app/pane_edit.h"
+#include "app/pane_lines.h"
+#include "support/window_fixture.h"
+
+namespace nanbaru::test {
+
+namespace {
+
+void ShowActive(QWidget& widget) {
+  widget.show();
+  QApplication::setActiveWindow(&widget);
+  QVERIFY(QTest::qWaitForWindowActive(&widget));
+}
+
+// A point of the viewport on line `line` of an unwrapped pane, `column` characters in.
+QPoint PointOf(QPlainTextEdit& pane, int line, int column = 0) {
+  QTextCursor cursor(pane.document()->findBlockByNumber(line));
+  cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column);
+  return pane.cursorRect(cursor).center() + QPoint(1, 0);
+}
+
+void Click(QPlainTextEdit& pane, QPoint at, Qt::KeyboardModifiers keys = {}) {
+  QTest::mouseClick(pane.viewport(), Qt::LeftButton, keys, at);
+}
+
+// The events of a real double click: the first click, then the second press as a double
+// click, then its release.
+void DoubleClick(QPlainTextEdit& pane, QPoint at) {
+  QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(pane.viewport(), Qt::LeftButton, {}, at);
+}
+
+Bytes CountLabel(TForm1& form) {
+  return TForm1::TextOf(form.Label1->text());
+}
+
+Bytes Nth(int number) {
+  return "  " + std::to_string(number) + Sj("件目");
+}
+
+// A character that Shift-JIS holds under two codes: the NEC-selected copy comes back from
+// Unicode as the IBM one, so only kept bytes give it back as the file had it.
+const Bytes kTwinCode = "\xED\x40";
+
+}  // namespace
+
+class PanesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void lineModelOfAnUnwrappedPane() {
+    QPlainTextEdit pane;
+    pane.setLineWrapMode(QPlainTextEdit::NoWrap);
+    QCOMPARE(PaneLineCount(pane), 0);
+    QCOMPARE(PaneLine(pane, 0), Bytes());
+
+    AppendPaneLine(pane, "a");
+    AppendPaneLine(pane, Sj("　全角 "));
+    // A text that ends with a line break has no extra empty line.
+    QCOMPARE(PaneLineCount(pane), 2);
+    QCOMPARE(PaneLine(pane, 1), Sj("　全角 "));
+    QCOMPARE(PaneLine(pane, 2), Bytes());
+    QCOMPARE(PaneLine(pane, -1), Bytes());
+    QCOMPARE(PaneLineAt(pane, pane.document()->characterCount() - 1), 2);
+
+    pane.setPlainText("a\nb");
+    QCOMPARE(PaneLineCount(pane), 2);
+    QCOMPARE(nanbaru::PaneLines(pane), (std::vector<Bytes>{"a", "b"}));
+
+    // Cut to 4,096 bytes: 2,048 full-width characters.
+    Bytes wide;
+    for (int i = 0; i < 2500; ++i) wide += Sj("あ");
+    pane.clear();
+    AppendPaneLine(pane, wide);
+    QCOMPARE(PaneLine(pane, 0), wide.substr(0, 4096));
+  }
+
+  void wrappedLineCountsAsEveryPieceShown() {
+    QPlainTextEdit pane;
+    pane.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane.resize(120, 200);
+    ShowActive(pane);
+    const Bytes line = Sj("栃木県 鹿沼市 上町 下町 中町 石橋町 久我 栃窪 口粟野");
+    AppendPaneLine(pane, "x");
+    AppendPaneLine(pane, line);
+
+    const std::vector<Bytes> lines = nanbaru::PaneLines(pane);
+    QVERIFY(lines.size() >= 3);
+    QCOMPARE(PaneLineCount(pane), static_cast<std::int32_t>(lines.size()));
+    Bytes joined;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      QVERIFY(!lines[i].empty());
+      QCOMPARE(PaneLine(pane, static_cast<std::int32_t>(i)), lines[i]);
+      joined += lines[i];
+    }
+    // The pieces hold every byte, the spaces at the wrap points included.
+    QCOMPARE(joined, line);
+    QCOMPARE(PaneLineAt(pane, pane.document()->characterCount() - 2),
+             static_cast<std::int32_t>(lines.size()) - 1);
+    QCOMPARE(PaneLine(pane, static_cast<std::int32_t>(lines.size())), Bytes());
+  }
+
+  void writtenBytesComeBackUntilTheLineIsEdited() {
+    QVERIFY(TForm1::TextOf(TForm1::ScreenText(kTwinCode)) != kTwinCode);
+    QPlainTextEdit pane;
+    pane.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane.resize(120, 200);
+    ShowActive(pane);
+    Bytes line;
+    for (int i = 0; i < 12; ++i) line += kTwinCode + Sj("町 ");
+    AppendPaneBytes(pane, "y");
+    AppendPaneBytes(pane, line);
+    QCOMPARE(pane.textCursor().position(), pane.document()->characterCount() - 1);
+    QCOMPARE(pane.toPlainText(), "y\n" + TForm1::ScreenText(line) + "\n");
+
+    const std::vector<Bytes> lines = nanbaru::PaneLines(pane);
+    QVERIFY(lines.size() >= 3);
+    Bytes joined;
+    for (std::size_t i = 1; i < lines.size(); ++i) joined += lines[i];
+    QCOMPARE(joined, line);
+
+    // An edit of the line: what the pane shows now is all there is.
+    QTextCursor cursor(pane.document()->findBlockByNumber(1));
+    cursor.insertText("z");
+    joined.clear();
+    for (const Bytes& piece : nanbaru::PaneLines(pane)) joined += piece;
+    QCOMPARE(joined, "y" + TForm1::TextOf("z" + TForm1::ScreenText(line)));
+  }
+
+  void clickShowsTheLineOfTheSelectionStart() {
+    WindowFixture f;
+    ShowActive(*f.form);
+    TForm1& form = *f.form;
+    form.ClearResults();
+    form.shared.CaretLine = 5;
+    Click(*form.Memo1, QPoint(20, 10));
+    QCOMPARE(form.shared.CaretLine, 0);
+    QCOMPARE(CountLabel(form), Nth(1));
+
+    for (const char* line : {"first line", "second line", "third line"}) form.AppendResult(line);
+    Click(*form.Memo1, PointOf(*form.Memo1, 1, 3));
+    QCOMPARE(CountLabel(form), Nth(2));
+    // Below the last result line lies the empty line after the final break.
+    Click(*form.Memo1, QPoint(20, form.Memo1->viewport()->height() - 5));
+    QCOMPARE(form.shared.CaretLine, 3);
+    QCOMPARE(CountLabel(form), Nth(4));
+
+    // The keyboard moves the caret without a click.
+    QTest::keyClick(form.Memo1, Qt::Key_Up);
+    QTest::keyClick(form.Memo1, Qt::Key_Up);
+    QCOMPARE(form.Memo1->textCursor().blockNumber(), 1);
+    QCOMPARE(CountLabel(form), Nth(4));
+
+    // A selection counts from its earlier end, whichever end the click made.
+    Click(*form.Memo1, PointOf(*form.Memo1, 0, 2));
+    Click(*form.Memo1, PointOf(*form.Memo1, 2, 4), Qt::ShiftModifier);
+    QVERIFY(form.Memo1->textCursor().hasSelection());
+    QCOMPARE(CountLabel(form), Nth(1));
+    Click(*form.Memo1, PointOf(*form.Memo1, 2, 4));
+    Click(*form.Memo1, PointOf(*form.Memo1, 1, 1), Qt::ShiftModifier);
+    QCOMPARE(form.shared.CaretLine, 1);
+    QCOMPARE(CountLabel(form), Nth(2));
+  }
+
+  void doubleClickCollectsTheLineAsItStands() {
+    WindowFixture f;
+    ShowActive(*f.form);
+    TForm1& form = *f.form;
+    form.ClearResults();
+    form.Memo2->clear();
+    const Bytes spaced = Sj(" 322-01  322-0061  栃木県   鹿沼市 上町  ");
+    form.AppendResult("header");
+    form.AppendResult(spaced);
+    DoubleClick(*form.Memo1, PointOf(*form.Memo1, 1, 12));
+    QCOMPARE(form.shared.CaretLine, 1);
+    QCOMPARE(nanbaru::PaneLines(*form.Memo2), std::vector<Bytes>{spaced});
+    QVERIFY(form.Memo2->toPlainText().endsWith('\n'));
+
+    // The empty line after the final break is collected as an empty line.
+    DoubleClick(*form.Memo1, QPoint(20, form.Memo1->viewport()->height() - 5));
+    QCOMPARE(form.shared.CaretLine, 2);
+    QCOMPARE(form.Memo2->toPlainText(), TForm1::ScreenText(spaced) + "\n\n");
+
+    // The handler leaves the count label alone.
+    form.SetCountLabel("count");
+    form.Memo1DblClick();
+    QCOMPARE(CountLabel(form), Bytes("count"));
+  }
+
+  void collectedTextWithoutFinalBreakGetsOneBeforeTheLine() {
+    WindowFixture f;
+    ShowActive(*f.form);
+    TForm1& form = *f.form;
+    form.ClearResults();
+    form.AppendResult(Sj("鹿沼市"));
+    form.Memo2->setPlainText(QString::fromUtf8("メモ"));
+    DoubleClick(*form.Memo1, PointOf(*form.Memo1, 0, 1));
+    QCOMPARE(form.Memo2->toPlainText(), QString::fromUtf8("メモ\n鹿沼市"));
+    DoubleClick(*form.Memo1, PointOf(*form.Memo1, 0, 1));
+    QCOMPARE(form.Memo2->toPlainText(), QString::fromUtf8("メモ\n鹿沼市\n鹿沼市"));
+    QCOMPARE(form.Memo2->textCursor().position(), form.Memo2->document()->characterCount() - 1);
+  }
+};
+
+}  // namespace nanbaru::test
+
+QTEST_MAIN(nanbaru::test::PanesTest)
+#include "panes_test.moc"
