@@ -22,7 +22,8 @@ constexpr char kEndOfFile = 0x1A;
 
 }  // namespace
 
-TextReader::TextReader(const Bytes& path) : path_utf8_(NativePath(path)) {
+// The buffer exists from the start, so the scans never see a null data pointer.
+TextReader::TextReader(const Bytes& path) : buffer_(kBlock), path_utf8_(NativePath(path)) {
   fd_ = open(path_utf8_.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd_ < 0) throw InOutError(CodeFromErrno(errno, path_utf8_.c_str()));
   // A folder opens for reading here but is no file to read: refuse it at once, as opening
