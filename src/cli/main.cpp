@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/area_command.h"
 #include "cli/cli_args.h"
 #include "cli/cli_output.h"
 #include "cli/postal_command.h"
@@ -21,6 +22,7 @@ struct Command {
 
 constexpr std::array kCommands = {
     Command{"postal", nanbaru::kPostalUsage, nanbaru::RunPostalCommand},
+    Command{"area", nanbaru::kAreaUsage, nanbaru::RunAreaCommand},
 };
 
 std::string Usage() {
