@@ -1,0 +1,219 @@
+// The two mode switches, the choice of the postal data file, and the postal search's way to it.
+#include <QApplication>
+#include <QTest>
+
+#include "common/errors.h"
+#include "settings_files.h"
+#include "support/pane_lines.h"
+
+namespace nanbaru::test {
+
+namespace {
+
+QString Screen(const Bytes& bytes) {
+  return TForm1::ScreenText(bytes);
+}
+
+std::vector<Bytes> SettingsWith(const Bytes& data_file, const Bytes& postal_file) {
+  return {data_file, Sj("鹿沼市"), "", "", Sj("栃木県"), "10", "20", postal_file};
+}
+
+const Bytes kPrompt = Sj(
+    "新郵便番号のデータファイルを選んで下さい。例　Ｑ：のドライブのＰｃｉｎｇのｋｉｊｉのｙｕｕｂ"
+    "ｉｎのken_all.csvなど。");
+
+}  // namespace
+
+class ModesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+  void switchingBackAndForthRestoresThePostalFile() {
+    Session s;
+    const Bytes postal = Sj("/データ/KEN_ALL.CSV");
+    WriteSettingsLines(SettingsWith(postal, postal));
+    TForm1& w = s.Start();
+    QCOMPARE(ShownLayout(w), Layout::kPostal);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kPostal);
+    QCOMPARE(w.shared.DataFileName, postal);
+
+    // Phone mode goes back to the start directory and takes the area-code file there.
+    const Bytes start = HereDir();
+    QVERIFY(QDir().mkdir("elsewhere"));
+    QVERIFY(QDir::setCurrent("elsewhere"));
+    w.SpeedButton3->click();
+    QCOMPARE(ShownLayout(w), Layout::kPhone);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
+    QCOMPARE(HereDir(), start);
+    QCOMPARE(w.shared.DataFileName, start + Sj("郵電話.txt"));
+    QCOMPARE(TextOf(w.Label7), postal);
+
+    emit w.Image2->doubleClicked();
+    QCOMPARE(ShownLayout(w), Layout::kPostal);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kPostal);
+    QCOMPARE(w.shared.DataFileName, postal);
+
+    emit w.Image1->doubleClicked();
+    QCOMPARE(ShownLayout(w), Layout::kPhone);
+    QVERIFY(s.services.boxes.empty());
+  }
+
+  void postalModeRereadsLineEightOfTheCurrentDirectory() {
+    Session s;
+    WriteSettingsLines(SettingsWith("/a.csv", "/a.csv"));
+    TForm1& w = s.Start();
+    WriteSettingsLines(SettingsWith("/a.csv", "/b.csv"));
+    w.SpeedButton4->click();
+    QCOMPARE(w.shared.DataFileName, Bytes("/b.csv"));
+    QCOMPARE(w.shared.StartDirPath, HereDir() + kSettingsName);
+
+    // Elsewhere there is no settings file: the layout changes, the postal file stays.
+    const Bytes start = HereDir();
+    w.SpeedButton3->click();
+    QVERIFY(QDir().mkdir("elsewhere"));
+    QVERIFY(QDir::setCurrent("elsewhere"));
+    w.SpeedButton4->click();
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Sj("ﾌｧｲﾙが見つかりません.")});
+    QCOMPARE(ShownLayout(w), Layout::kPostal);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
+    QCOMPARE(TextOf(w.Label7), Bytes("/b.csv"));
+    QCOMPARE(w.shared.DataFileName, start + Sj("郵電話.txt"));
+  }
+
+  void firstRunCanEnterPhoneModeButNotPostalMode() {
+    Session s;
+    TForm1& w = s.Start();
+    s.services.boxes.clear();
+    w.SpeedButton4->click();
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Sj("ﾌｧｲﾙが見つかりません.")});
+    QCOMPARE(ShownLayout(w), Layout::kPostal);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kBoth);
+    QCOMPARE(TextOf(w.Label7), Sj("Label7 ｃｄ　dir"));
+    QVERIFY(w.shared.DataFileName.empty());
+
+    w.SpeedButton3->click();
+    QCOMPARE(s.services.boxes.size(), std::size_t{1});
+    QCOMPARE(ShownLayout(w), Layout::kPhone);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
+    QCOMPARE(w.shared.DataFileName, HereDir() + Sj("郵電話.txt"));
+  }
+
+  void vanishedStartDirectoryLeavesTheDataFileAndButtons() {
+    Session s;
+    QVERIFY(QDir().mkdir("start"));
+    QVERIFY(QDir::setCurrent("start"));
+    WriteSettingsLines(SettingsWith("/a.csv", "/a.csv"));
+    TForm1& w = s.Start();
+    QVERIFY(QDir::setCurrent(".."));
+    QVERIFY(QDir("start").removeRecursively());
+    w.SpeedButton3->click();
+    QCOMPARE(s.services.boxes.size(), std::size_t{1});
+    QCOMPARE(s.services.boxes[0].kind, ScriptedServices::Box::kError);
+    QCOMPARE(ShownLayout(w), Layout::kPhone);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kPostal);
+    QCOMPARE(w.shared.DataFileName, Bytes("/a.csv"));
+  }
+
+  void choosingAFileInPhoneModeKeepsThePhoneLayout() {
+    Session s;
+    const Bytes start = HereDir();
+    WriteSettingsLines(SettingsWith(start + Sj("郵電話.txt"), "/old.csv"));
+    TForm1& w = s.Start();
+    QCOMPARE(ShownLayout(w), Layout::kPhone);
+
+    const Bytes chosen = start + Sj("郵便/ken_all.csv");
+    s.services.open_answers.push_back(Screen(chosen));
+    // Whatever directory the dialog leaves current, the settings file goes to the start one.
+    QVERIFY(QDir().mkdir("dialog"));
+    s.services.on_box = [](const ScriptedServices::Box&) { QDir::setCurrent("dialog"); };
+    w.K1->trigger();
+    s.services.on_box = nullptr;
+
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{kPrompt});
+    QCOMPARE(s.services.boxes[0].kind, ScriptedServices::Box::kInformation);
+    QCOMPARE(s.services.open_calls.size(), std::size_t{1});
+    QCOMPARE(s.services.open_calls[0].file_name, QStringLiteral("*.*"));
+    QCOMPARE(s.services.open_calls[0].filters.size(), 3);
+    QVERIFY(s.services.open_calls[0].filters[0].startsWith(QString::fromUtf8("ＣＳＶファイル")));
+    QCOMPARE(w.shared.DataFileName, chosen);
+    QCOMPARE(TextOf(w.Label7), chosen);
+    QCOMPARE(TextOf(w.Panel2), chosen);
+    QCOMPARE(ShownLayout(w), Layout::kPhone);
+    QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
+    QCOMPARE(HereDir(), start);
+    QCOMPARE(FileBytes(), JoinLines(SettingsWith(chosen, chosen)));
+    QVERIFY(!QFile::exists(QStringLiteral("dialog/") + kSettingsName));
+
+    // The dialog offers the last file chosen; the next start is in postal mode.
+    w.SpeedButton1->click();
+    QCOMPARE(s.services.open_calls[1].file_name, Screen(chosen));
+    s.Start();
+    QCOMPARE(ShownLayout(*s.form), Layout::kPostal);
+    QCOMPARE(s.form->shared.DataFileName, chosen);
+  }
+
+  void cancellingStillWritesTheSettingsFile() {
+    Session s;
+    WriteSettingsLines(SettingsWith("/a.csv", "/b.csv"));
+    TForm1& w = s.Start();
+    const QString status = w.Panel2->text();
+    w.SetQueryText(Sj("宇都宮市"));
+    w.move(-5, 7);
+    w.K1->trigger();
+    QCOMPARE(w.shared.DataFileName, Bytes("/b.csv"));
+    QCOMPARE(w.Panel2->text(), status);
+    QCOMPARE(FileBytes(),
+             JoinLines({"/b.csv", Sj("宇都宮市"), "", "", Sj("栃木県"), "7", "-5", "/b.csv"}));
+  }
+
+  void aPhoneFolderInThePostalPathMakesTheNextStartPhoneMode() {
+    Session s;
+    TForm1& w = s.Start();
+    const Bytes chosen = HereDir() + Sj("電子/ken_all.csv");
+    s.services.open_answers.push_back(Screen(chosen));
+    w.K1Click();
+    s.Start();
+    QCOMPARE(ShownLayout(*s.form), Layout::kPhone);
+    QCOMPARE(s.form->shared.DataFileName, HereDir() + Sj("郵電話.txt"));
+    QCOMPARE(TextOf(s.form->Label7), chosen);
+  }
+
+  void aNameShiftJisCannotHoldIsRefused() {
+    Session s;
+    WriteSettingsLines(SettingsWith("/a.csv", "/a.csv"));
+    const Bytes old = FileBytes();
+    TForm1& w = s.Start();
+    s.services.open_answers.push_back(QString::fromUtf8("/tmp/café.csv"));
+    w.K1->trigger();
+    QCOMPARE(s.BoxTexts(),
+             (std::vector<Bytes>{kPrompt, InOutMessage(io_code::kPathNotFound) + "."}));
+    QCOMPARE(w.shared.DataFileName, Bytes("/a.csv"));
+    QCOMPARE(TextOf(w.Label7), Bytes("/a.csv"));
+    QCOMPARE(FileBytes(), old);
+  }
+
+  void postalSearchWithoutItsFileOpensTheChooser() {
+    Session s;
+    const Bytes missing = HereDir() + "missing.csv";
+    WriteSettingsLines(SettingsWith(missing, missing));
+    TForm1& w = s.Start();
+    const Bytes bundled = Utf8ToSjis(NANBARU_BUNDLED_DATA "/KEN_ALL.CSV");
+    s.services.open_answers.push_back(Screen(bundled));
+    w.SpeedButton5->click();
+    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{kPrompt});
+    QCOMPARE(w.shared.DataFileName, bundled);
+    QCOMPARE(FileBytes(), JoinLines(SettingsWith(bundled, bundled)));
+
+    w.SpeedButton5->click();
+    int found = 0;
+    for (const Bytes& line : PaneLines(*w.Memo1)) found += Contains(line, Sj("鹿沼市")) ? 1 : 0;
+    QVERIFY(found > 0);
+  }
+};
+
+}  // namespace nanbaru::test
+
+QTEST_MAIN(nanbaru::test::ModesTest)
+#include "modes_test.moc"
