@@ -47,8 +47,8 @@ void TextReader::Compact() {
   begin_ = 0;
 }
 
-bool TextReader::Fill() {
-  if (eof_) return false;
+void TextReader::Fill() {
+  if (eof_) return;
   Compact();
   if (buffer_.size() < end_ + kBlock) buffer_.resize(std::max(buffer_.size() * 2, end_ + kBlock));
   ssize_t got;
@@ -56,19 +56,11 @@ bool TextReader::Fill() {
     got = read(fd_, buffer_.data() + end_, buffer_.size() - end_);
   } while (got < 0 && errno == EINTR);
   if (got < 0) throw InOutError(CodeFromErrno(errno));
-  if (got == 0) {
-    eof_ = true;
-    return false;
-  }
-  const char* fresh = buffer_.data() + end_;
-  const void* stop = std::memchr(fresh, kEndOfFile, static_cast<std::size_t>(got));
-  if (stop != nullptr) {
-    end_ += static_cast<std::size_t>(static_cast<const char*>(stop) - fresh);
-    eof_ = true;
-    return end_ > begin_;
-  }
-  end_ += static_cast<std::size_t>(got);
-  return true;
+  const std::size_t fresh = static_cast<std::size_t>(got);
+  const void* stop = std::memchr(buffer_.data() + end_, kEndOfFile, fresh);
+  if (got == 0 || stop != nullptr) eof_ = true;
+  end_ = stop != nullptr ? static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data())
+                         : end_ + fresh;
 }
 
 void TextReader::ResolvePendingLf() {

@@ -40,7 +40,7 @@ class TextReader {
   void Close();
 
  private:
-  bool Fill();  // Reads one more block; false at the physical end or 0x1A.
+  void Fill();  // Reads one more block; sets eof_ at the physical end or a 0x1A.
   void Compact();
   void ResolvePendingLf();
   Scan SkipLineByLine(const ByteSearcher& searcher, std::size_t budget, std::string_view& line);

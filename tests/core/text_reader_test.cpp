@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -286,6 +287,17 @@ TEST_F(TextReaderTest, OpeningFailuresCarryFileCodes) {
   EXPECT_EQ(code_for(Sj(dir_ + "/nofolder/missing.txt")), 3);
   EXPECT_EQ(code_for(Sj(dir_)), 5);  // A folder is no file to read.
   EXPECT_EQ(code_for(Sj(dir_) + "/\x82.txt"), 3);
+}
+
+TEST_F(TextReaderTest, ReadFailuresAreReported) {
+  // The process's own memory opens as a file, but reading its unmapped first page fails.
+  TextReader reader("/proc/self/mem");
+  try {
+    reader.AtEnd();
+    FAIL() << "no error";
+  } catch (const InOutError& error) {
+    EXPECT_EQ(error.code(), CodeFromErrno(EIO));
+  }
 }
 
 TEST_F(TextReaderTest, ReadsShiftJisNamedFiles) {
