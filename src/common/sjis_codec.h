@@ -21,6 +21,8 @@ bool SjisToUtf8Exact(std::string_view sjis, std::string& out);
 bool Utf8ToSjisExact(std::string_view utf8, Bytes& out);
 
 // The system's own fixed texts are written as UTF-8 in the sources; this gives their bytes.
-inline Bytes Sj(std::string_view utf8) { return Utf8ToSjis(utf8); }
+inline Bytes Sj(std::string_view utf8) {
+  return Utf8ToSjis(utf8);
+}
 
 }  // namespace nanbaru

@@ -40,10 +40,6 @@ TEST(InOutErrorTest, CarriesCodeAndMessageAndReadsAsUtf8) {
   EXPECT_STREQ(base.what(), "ﾌｧｲﾙへのｱｸｾｽが拒否されました");
 }
 
-TEST(ConvertErrorTest, ReadsAsUtf8) {
-  EXPECT_STREQ(ConvertError("x").what(), "'x' は整数ではありません");
-}
-
 TEST(CodeFromErrnoTest, MapsPlatformErrorsToFileCodes) {
   EXPECT_EQ(CodeFromErrno(ENOENT), 2);
   EXPECT_EQ(CodeFromErrno(ENOTDIR), 3);

@@ -4,7 +4,6 @@
 
 #include <random>
 #include <string>
-#include <thread>
 
 namespace nanbaru {
 namespace {
@@ -128,22 +127,6 @@ TEST(SjisCodecExactTest, FailsInsteadOfReplacing) {
   EXPECT_FALSE(Utf8ToSjisExact("x\xFFy", sjis));
   EXPECT_FALSE(Utf8ToSjisExact("soft\u00ADhyphen", sjis));  // Must not be silently dropped.
   EXPECT_FALSE(Utf8ToSjisExact("zero\u200Bwidth", sjis));
-}
-
-TEST(SjisCodecTest, ThreadsConvertIndependently) {
-  auto work = [](bool* ok) {
-    for (int i = 0; i < 2000; ++i) {
-      if (SjisToUtf8(Sj("鹿沼市")) != "鹿沼市" || Utf8ToSjis("한") != "?") *ok = false;
-    }
-  };
-  bool first = true;
-  bool second = true;
-  std::thread a(work, &first);
-  std::thread b(work, &second);
-  a.join();
-  b.join();
-  EXPECT_TRUE(first);
-  EXPECT_TRUE(second);
 }
 
 }  // namespace

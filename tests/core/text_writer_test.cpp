@@ -245,15 +245,5 @@ TEST_F(FullDiskTest, AFailedSafeWriteLeavesTheOldFileAsItWas) {
   EXPECT_EQ(Leftovers(mount_), 0);
 }
 
-TEST_F(FullDiskTest, APlainWriteReportsTheFullDisk) {
-  if (!mounted_) GTEST_SKIP() << "cannot mount a small file system here";
-  const int code = CodeOf([&] {
-    TextWriter writer(Sj(mount_ + "/plain.txt"));
-    for (int i = 0; i < 10000; ++i) writer.WriteLine("a line that will not fit on the disk");
-    writer.Close();
-  });
-  EXPECT_EQ(code, io_code::kDiskFull);
-}
-
 }  // namespace
 }  // namespace nanbaru
