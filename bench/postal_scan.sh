@@ -37,22 +37,32 @@ time_us() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# One untimed run of each, so both find the file in the page cache.
+# grep is timed in two locales and the faster is the reference: with a Shift-JIS key it runs
+# about twice as fast in C.UTF-8 as in C on this kind of machine.
+grep_utf8() { LC_ALL=C.UTF-8 grep -F -c -f "$work/key" "$list"; }
+grep_c() { LC_ALL=C grep -F -c -f "$work/key" "$list"; }
+
+# One untimed run of each, so all find the file in the page cache.
 time_us "$exe" postal "$key" >/dev/null
-LC_ALL=C time_us grep -F -c -f "$work/key" "$list" >/dev/null
+time_us grep_utf8 >/dev/null
+time_us grep_c >/dev/null
 ours=()
-theirs=()
+utf8=()
+c=()
 for ((i = 0; i < runs; i++)); do
   ours+=("$(time_us "$exe" postal "$key")")
-  # grep in the C locale: bytes as they are, its fastest mode on a Shift-JIS file.
-  theirs+=("$(LC_ALL=C time_us grep -F -c -f "$work/key" "$list")")
+  utf8+=("$(time_us grep_utf8)")
+  c+=("$(time_us grep_c)")
 done
 ours_med=$(printf '%s\n' "${ours[@]}" | median)
-theirs_med=$(printf '%s\n' "${theirs[@]}" | median)
-awk -v a="$ours_med" -v b="$theirs_med" -v r="$runs" -v s="$(stat -c %s "$list")" 'BEGIN {
+utf8_med=$(printf '%s\n' "${utf8[@]}" | median)
+c_med=$(printf '%s\n' "${c[@]}" | median)
+awk -v a="$ours_med" -v u="$utf8_med" -v c="$c_med" -v r="$runs" -v s="$(stat -c %s "$list")" 'BEGIN {
+  b = u < c ? u : c
   printf "whole list (%d bytes), key found nowhere, median of %d alternating runs:\n", s, r
-  printf "  nanbaru-search postal %.2f ms, grep -F -c %.2f ms, ratio %.2f (goal <= 1.5)\n",
-         a / 1000, b / 1000, a / b }'
+  printf "  nanbaru-search postal %.2f ms; grep -F -c %.2f ms (C.UTF-8), %.2f ms (C)\n",
+         a / 1000, u / 1000, c / 1000
+  printf "  ratio to the faster grep %.2f (goal <= 1.5)\n", a / b }'
 
 # About 1 GB: the list repeated.
 big=$work/big.csv
