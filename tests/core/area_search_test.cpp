@@ -213,6 +213,15 @@ TEST_F(AreaSearchTest, MissingFileLeavesThePreviousResults) {
   EXPECT_EQ(host_.results.back(), Sj("    1件です。"));
 }
 
+TEST_F(AreaSearchTest, StartFolderThatCannotBeEnteredStopsBeforeTheFile) {
+  UseFile("0289      x\r\n");
+  host_.on_enter_dir = [](const Bytes&) { throw InOutError(io_code::kPathNotFound); };
+  EXPECT_THROW(Search("0289"), InOutError);
+  EXPECT_TRUE(host_.CallsNamed("OpenDataFile").empty());
+  EXPECT_TRUE(host_.last_area_file.empty());
+  EXPECT_FALSE(host_.busy);
+}
+
 TEST_F(AreaSearchTest, FolderAsDataFileIsRefusedLikeAMissingFile) {
   UseFile("0289      x\r\n");
   Search("0289");
