@@ -1,0 +1,313 @@
+// Copying a pane's selection, the clipboard's first line as the query, and saving the
+// collection pane: its lines, the dialog it offers, and a save that fails leaving the old
+// file as it was.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/pane_lines.h"
+#include "common/bytes.h"
+#include "support/scratch_fs.h"
+#include "support/window_fixture.h"
+
+namespace nanbaru::test {
+
+namespace {
+
+void ShowActive(QWidget& widget) {
+  widget.show();
+  QApplication::setActiveWindow(&widget);
+  QVERIFY(QTest::qWaitForWindowActive(&widget));
+}
+
+QString Screen(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+Bytes FileBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
+}
+
+void WriteFile(const QString& path, const Bytes& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  QCOMPARE(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
+           static_cast<qint64>(bytes.size()));
+}
+
+// Selects characters `from` to `to` of a pane and gives it the focus.
+void Select(QPlainTextEdit& pane, int from, int to) {
+  QTextCursor cursor(pane.document());
+  cursor.setPosition(from);
+  cursor.setPosition(to, QTextCursor::KeepAnchor);
+  pane.setTextCursor(cursor);
+  pane.setFocus();
+}
+
+// Saves through the menu item, as the user does; the dialog answers `name`. Only the boxes
+// of the save are kept.
+void Save(WindowFixture& f, const QString& name) {
+  f.services.boxes.clear();
+  f.services.save_answers.push_back(name);
+  f.form->save1->trigger();
+}
+
+QStringList Entries(const QString& dir) {
+  return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Scripted services but for the save dialog, which is the program's own.
+class RealSaveDialog : public ScriptedServices {
+ public:
+  bool RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) override {
+    return QtPlatformServices().RunSaveDialog(parent, file_name, chosen);
+  }
+};
+
+QString LastBox(const ScriptedServices& services) {
+  return services.boxes.empty() ? QString() : services.boxes.back().text;
+}
+
+}  // namespace
+
+class ClipboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void copyTakesTheFocusedPanesSelection() {
+    WindowFixture f;
+    TForm1& form = *f.form;
+    ShowActive(form);
+    form.ClearResults();
+    form.AppendResult(Sj("鹿沼市 上町"));
+    form.AppendResult(Sj("鹿沼市 下町"));
+    Select(*form.Memo1, 4, 10);
+    QTest::mouseClick(form.SpeedButton9, Qt::LeftButton);
+    QCOMPARE(f.services.clipboard, Screen("上町\n鹿沼市"));
+    // The button took no focus, so the other button copies from the same pane.
+    QCOMPARE(form.focusWidget(), form.Memo1);
+
+    form.Memo2->setPlainText(Screen("集めた\n行"));
+    Select(*form.Memo2, 0, 5);
+    QTest::mouseClick(form.SpeedButton7, Qt::LeftButton);
+    QCOMPARE(f.services.clipboard, Screen("集めた\n行"));
+    QCOMPARE(form.focusWidget(), form.Memo2);
+  }
+
+  void copyWithoutAPaneSelectionKeepsTheClipboard() {
+    WindowFixture f;
+    TForm1& form = *f.form;
+    ShowActive(form);
+    form.ClearResults();
+    form.AppendResult("line");
+    f.services.clipboard = "kept";
+    Select(*form.Memo1, 0, 4);
+    form.ComboBox1->setFocus();
+    form.SpeedButton9Click();
+    form.SpeedButton7Click();
+    QCOMPARE(f.services.clipboard, QString("kept"));
+
+    Select(*form.Memo1, 2, 2);
+    form.SpeedButton7Click();
+    QCOMPARE(f.services.clipboard, QString("kept"));
+  }
+
+  void clipboardFirstLineBecomesTheQuery() {
+    WindowFixture f;
+    TForm1& form = *f.form;
+    ShowActive(form);
+    for (const Bytes& mode : {AreaDataPath(), PostalDataPath()}) {
+      form.shared.DataFileName = mode;
+      form.ClearResults();
+      form.AppendResult("untouched");
+      form.SetStatus("status");
+      form.SetQueryText("old");
+
+      f.services.clipboard = Screen("栃木県　鹿沼市\r\n2行目");
+      QTest::mouseClick(form.SpeedButton8, Qt::LeftButton);
+      QCOMPARE(form.QueryText(), Sj("栃木県　鹿沼市"));
+      QCOMPARE(form.Edit4->text(), Screen("栃木県　鹿沼市"));
+      f.services.clipboard = "first\nsecond";
+      form.SpeedButton6Click();
+      QCOMPARE(form.QueryText(), Bytes("first"));
+      f.services.clipboard.clear();
+      form.SpeedButton8Click();
+      QCOMPARE(form.QueryText(), Bytes());
+
+      // No search ran: the result pane, the status line and the history are as they were.
+      QCOMPARE(nanbaru::PaneLines(*form.Memo1), std::vector<Bytes>{"untouched"});
+      QCOMPARE(form.Panel2->text(), QString("status"));
+      QCOMPARE(form.ComboBox1->count(), 0);
+      QVERIFY(!form.QueryBusy());
+    }
+  }
+
+  void resultLineComesBackAsTheQuery() {
+    WindowFixture f;
+    TForm1& form = *f.form;
+    ShowActive(form);
+    form.shared.DataFileName = PostalDataPath();
+    form.Edit1->clear();
+    form.Edit2->clear();
+    form.Edit3->setText(Screen("栃木県"));
+    form.SetQueryText(Sj("鹿沼市"));
+    form.SpeedButton5Click();
+    std::int32_t found = -1;
+    for (std::int32_t i = 0; i < PaneLineCount(*form.Memo1) && found < 0; ++i)
+      if (Contains(PaneLine(*form.Memo1, i), Sj("上粕尾"))) found = i;
+    QVERIFY(found >= 0);
+    const Bytes line = PaneLine(*form.Memo1, found);
+
+    const QTextBlock block = form.Memo1->document()->findBlockByNumber(found);
+    Select(*form.Memo1, block.position(), block.position() + block.length() - 1);
+    form.SpeedButton9Click();
+    form.SpeedButton8Click();
+    QCOMPARE(form.QueryText(), line);
+  }
+
+  void saveWritesEveryLineWithItsBreak() {
+    WindowFixture f;
+    TForm1& form = *f.form;
+    const QString here = QDir::currentPath();
+    form.Memo2->setPlainText(Screen("一行目\n  二行目"));
+    Save(f, "collected");
+    QVERIFY(f.services.boxes.empty());
+    QCOMPARE(FileBytes("collected"), Sj("一行目\r\n  二行目\r\n"));
+    QCOMPARE(Entries(here), QStringList{"collected"});
+    QCOMPARE(form.SaveFileName, Bytes("collected"));
+
+    // The dialog offers the last name; the old file is replaced without a question.
+    const QString full = here + "/collected";
+    form.Memo2->clear();
+    Save(f, full);
+    QCOMPARE(FileBytes(full), Bytes());
+    form.Memo2->setPlainText(Screen("x\n"));
+    Save(f, full);
+    QCOMPARE(FileBytes(full), Bytes("x\r\n"));
+    QCOMPARE(f.services.save_calls.size(), std::size_t{3});
+    QCOMPARE(f.services.save_calls[0].file_name, QString());
+    QCOMPARE(f.services.save_calls[2].file_name, full);
+    QCOMPARE(QDir::currentPath(), here);
+
+    // Cancelling changes nothing.
+    form.Memo2->setPlainText("y");
+    f.services.boxes.clear();
+    f.form->save1->trigger();
+    QVERIFY(f.services.boxes.empty());
+    QCOMPARE(FileBytes(full), Bytes("x\r\n"));
+    QCOMPARE(form.SaveFileName, TForm1::TextOf(full));
+  }
+
+  void wrappedLineIsSavedAsItsPieces() {
+    WindowFixture f;
+    TForm1& form = *f.form;
+    ShowActive(form);
+    form.Memo2->resize(160, form.Memo2->height());
+    const Bytes line = Sj(" 322-01  322-0061  栃木県   鹿沼市 上町 下町 中町");
+    form.Memo2->clear();
+    AppendPaneBytes(*form.Memo2, line);
+    const std::vector<Bytes> pieces = nanbaru::PaneLines(*form.Memo2);
+    QVERIFY(pieces.size() >= 2);
+    Bytes expected;
+    Bytes joined;
+    for (const Bytes& piece : pieces) {
+      expected += piece + "\r\n";
+      joined += piece;
+    }
+    QCOMPARE(joined, line);
+    Save(f, "wrapped.txt");
+    QCOMPARE(FileBytes("wrapped.txt"), expected);
+  }
+
+  void nameShiftJisCannotHoldIsRefused() {
+    WindowFixture f;
+    f.form->Memo2->setPlainText("x");
+    Save(f, Screen("\U0001F4EE.txt"));
+    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("不正なﾌｧｲﾙ名です.")));
+    QCOMPARE(Entries(QDir::currentPath()), QStringList());
+  }
+
+  void readOnlyTargetIsRefusedAndKept() {
+    WindowFixture f;
+    WriteFile("old.txt", "old\r\n");
+    const auto permissions = std::filesystem::status("old.txt").permissions();
+    Immutable immutable("old.txt");
+    if (!immutable.set()) QSKIP("files cannot be made immutable here");
+    f.form->Memo2->setPlainText("new");
+    Save(f, "old.txt");
+    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました.")));
+    QCOMPARE(FileBytes("old.txt"), Bytes("old\r\n"));
+    QVERIFY(std::filesystem::status("old.txt").permissions() == permissions);
+    QCOMPARE(Entries(QDir::currentPath()), QStringList{"old.txt"});
+    QCOMPARE(f.form->SaveFileName, Bytes("old.txt"));
+  }
+
+  void fullDiskKeepsTheOldFile() {
+    WindowFixture f;
+    QVERIFY(QDir().mkdir("disk"));
+    ScratchMount disk("disk", "size=16k");
+    if (!disk.mounted()) QSKIP("no tmpfs can be mounted here");
+    WriteFile("disk/keep.txt", "old\r\n");
+    disk.Fill("filler");
+    for (int i = 0; i < 200; ++i) AppendPaneBytes(*f.form->Memo2, Bytes(100, 'z'));
+    Save(f, "disk/keep.txt");
+    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("ﾃﾞｨｽｸがいっぱいです.")));
+    QCOMPARE(FileBytes("disk/keep.txt"), Bytes("old\r\n"));
+    QCOMPARE(Entries("disk"), (QStringList{"filler", "keep.txt"}));
+  }
+
+  void refusedFolderKeepsTheOldFile() {
+    WindowFixture f;
+    QVERIFY(QDir().mkdir("disk"));
+    ScratchMount disk("disk", "size=64k");
+    if (!disk.mounted()) QSKIP("no tmpfs can be mounted here");
+    WriteFile("disk/keep.txt", "old\r\n");
+    if (!disk.SetReadOnly()) QSKIP("the scratch file system cannot be made read-only");
+    f.form->Memo2->setPlainText("new");
+    Save(f, "disk/keep.txt");
+    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました.")));
+    QCOMPARE(FileBytes("disk/keep.txt"), Bytes("old\r\n"));
+    Save(f, "disk/new.txt");
+    QCOMPARE(Entries("disk"), QStringList{"keep.txt"});
+  }
+
+  // The program's own save dialog: the name as typed, over an old file without a question,
+  // and the current directory where it was.
+  void realSaveDialogTakesTheNameAsTyped() {
+    WorkDir work_dir;
+    RealSaveDialog services;
+    TForm1 form(services);
+    const QString here = QDir::currentPath();
+    WriteFile("typed", "old\r\n");
+    QVERIFY(QDir().mkdir("sub"));
+    form.Memo2->setPlainText("new");
+    QTimer typist;
+    QObject::connect(&typist, &QTimer::timeout, [&form] {
+      auto* dialog = form.findChild<QFileDialog*>();
+      auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+      if (name == nullptr || !dialog->isVisible()) return;
+      // Browsing elsewhere and back must not move the process.
+      dialog->setDirectory(QDir::currentPath() + "/sub");
+      dialog->setDirectory(QDir::currentPath());
+      name->setText("typed");
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    typist.start(10);
+    QVERIFY(form.Guard([&form] { form.save1Click(); }));
+    QCOMPARE(FileBytes("typed"), Bytes("new\r\n"));
+    QCOMPARE(TForm1::ScreenText(form.SaveFileName), here + "/typed");
+    QCOMPARE(QDir::currentPath(), here);
+  }
+};
+
+}  // namespace nanbaru::test
+
+QTEST_MAIN(nanbaru::test::ClipboardTest)
+#include "clipboard_test.moc"
