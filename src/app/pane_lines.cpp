@@ -1,7 +1,6 @@
 #include "app/pane_lines.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
@@ -146,7 +145,6 @@ void AppendPaneBytes(QPlainTextEdit& pane, const Bytes& line) {
   // The line ends the text, or stands before the empty line that follows its break.
   const QTextBlock last = pane.document()->lastBlock();
   KeepBlockBytes(last.text().isEmpty() && last.previous().isValid() ? last.previous() : last, line);
-  pane.moveCursor(QTextCursor::End);
 }
 
 void KeepBlockBytes(QTextBlock block, const Bytes& bytes) {

@@ -27,8 +27,7 @@ std::vector<Bytes> PaneLines(const QPlainTextEdit& pane);
 // The index of the line that holds character position `position` of the pane's text.
 std::int32_t PaneLineAt(const QPlainTextEdit& pane, int position);
 
-// Appends a line by the panes' rule: the line and a break when the text is empty or ends with
-// a break, else a break and the line. The line's bytes are kept; the caret ends after it.
+// Appends a line by the panes' rule (AppendPaneLine) and keeps its bytes.
 void AppendPaneBytes(QPlainTextEdit& pane, const Bytes& line);
 // Keeps the bytes that `block` was written from, for panes filled by other means.
 void KeepBlockBytes(QTextBlock block, const Bytes& bytes);
