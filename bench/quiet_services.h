@@ -1,0 +1,21 @@
+#pragma once
+// The real platform services, but message boxes go to standard error: the bench programs run
+// unattended and must never wait for a click.
+
+#include <cstdio>
+
+#include "app/platform_services.h"
+
+namespace nanbaru {
+
+class QuietServices : public QtPlatformServices {
+ public:
+  void ShowError(QWidget*, const QString& caption, const QString& text) override {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+  }
+  void ShowInformation(QWidget*, const QString& text) override {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+  }
+};
+
+}  // namespace nanbaru
