@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/pane_edit.h"
+#include "app/pane_lines.h"
 #include "app/tform1.h"
 
 namespace nanbaru {
@@ -80,8 +81,10 @@ void TForm1::SetStatusColour(StatusColour colour) {
 void TForm1::ClearResults() {
   ClearPane(*Memo1);
 }
+// The result pane keeps each line's bytes, so a line that does not survive the screen is still
+// collected exactly as the data file had it.
 void TForm1::AppendResult(const Bytes& line) {
-  AppendPaneLine(*Memo1, line);
+  AppendPaneBytes(*Memo1, line);
 }
 void TForm1::ProcessEvents() {
   QCoreApplication::processEvents();

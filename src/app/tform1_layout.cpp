@@ -202,8 +202,10 @@ void TForm1::SetRunTimeFonts() {
            Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label9, Label11, Edit1, Edit2,
            Edit3, Edit4, ComboBox1, BitBtn1, Memo1, Memo2, Panel2})
     control->setFont(font);
-  // Labels size themselves to their text.
+  // Labels size themselves to their text. The column header's text changes with the mode, so
+  // it reaches past its bar, which cuts it, and a longer header is never cut short.
   for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6}) label->adjustSize();
+  Label5->resize(Label5->width() * 4, Label5->height());
 }
 
 }  // namespace nanbaru
