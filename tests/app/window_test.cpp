@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 
 #include "app/fonts.h"
 #include "app/pane_edit.h"
@@ -144,6 +145,41 @@ class WindowTest : public QObject {
     QTRY_COMPARE(w.Panel2->text(), Screen("ダブルクリックで下の欄に保管されます。"));
     QTest::mouseMove(w.Label6, QPoint(2, 2));
     QTRY_VERIFY(w.Panel2->text().isEmpty());
+  }
+
+  void realMenuHighlightFeedsTheStatusLine() {
+    WindowFixture f;
+    TForm1& w = *f.form;
+    ShowActive(w);
+    w.file1->popup(w.mapToGlobal(QPoint(0, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(w.file1));
+    QTest::mouseMove(w.file1, w.file1->actionGeometry(w.save1).center());
+    QTRY_COMPARE(
+        w.Panel2->text(),
+        Screen("下欄に集めたデータを指定した名で保存します。？．ｔｘｔで保存すると便利です。"));
+    QTest::mouseMove(w.file1, w.file1->actionGeometry(w.exit1).center());
+    QTRY_VERIFY(w.Panel2->text().isEmpty());
+    w.file1->hide();
+  }
+
+  void controlsReachTheirHandlers() {
+    WindowFixture f;
+    TForm1& w = *f.form;
+    ShowActive(w);
+    ClearPane(*w.Memo1);
+    ClearPane(*w.Memo2);
+    for (const char* line : {"first", "second", "third"}) w.AppendResult(line);
+    const QTextBlock second = w.Memo1->document()->findBlockByNumber(1);
+    const QPoint on_second = w.Memo1->cursorRect(QTextCursor(second)).center() + QPoint(4, 0);
+    // A click inside the pane is the pane's click; a double click collects the line.
+    QTest::mouseClick(w.Memo1->viewport(), Qt::LeftButton, {}, on_second);
+    QCOMPARE(w.shared.CaretLine, 1);
+    QTest::mouseDClick(w.Memo1->viewport(), Qt::LeftButton, {}, on_second);
+    QCOMPARE(PaneLines(*w.Memo2), (std::vector<Bytes>{"second", ""}));
+    // The mode pictures switch modes on a double click.
+    QTest::mouseDClick(w.Image1, Qt::LeftButton);
+    QCOMPARE(w.windowTitle(), Screen("ナンバル（電話）"));
+    QVERIFY(w.SpeedButton2->isVisible() && !w.SpeedButton5->isVisible());
   }
 
   void resizeKeepsThePanesInStep_data() {
