@@ -5,8 +5,11 @@
 #include <QWidget>
 
 #ifdef Q_OS_WIN
-#include <imm.h>
+// imm.h needs the types of windows.h first.
+// clang-format off
 #include <windows.h>
+#include <imm.h>
+// clang-format on
 #endif
 
 namespace nanbaru {
