@@ -21,7 +21,10 @@ class HintTracker : public QObject {
 
   void Refresh(const QPoint& global_position) {
     QWidget* control = QApplication::widgetAt(global_position);
-    if (control != nullptr && qobject_cast<QMenu*>(control->window()) != nullptr) return;
+    // A menu reports its own items; a pop-up tip is no control of the window.
+    if (control != nullptr && (qobject_cast<QMenu*>(control->window()) != nullptr ||
+                               control->window()->windowType() == Qt::ToolTip))
+      return;
     form_->UpdateHint(control == nullptr ? QString() : form_->HintFor(control));
   }
 

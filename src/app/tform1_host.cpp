@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include "app/caption_bytes.h"
 #include "app/pane_edit.h"
 #include "app/pane_lines.h"
 #include "app/tform1.h"
@@ -95,13 +96,13 @@ std::unique_ptr<TextReader> TForm1::OpenDataFile(const Bytes& path) {
 }
 
 Bytes TForm1::StartDir() {
-  return TextOf(Label9->text());
+  return CaptionBytes(Label9);
 }
 void TForm1::EnterDir(const Bytes& dir) {
   services().ChangeDir(dir);
 }
 void TForm1::SetLastAreaFile(const Bytes& path) {
-  Label11->setText(ScreenText(path));
+  SetCaptionBytes(Label11, path);
 }
 
 }  // namespace nanbaru
