@@ -12,12 +12,15 @@ namespace {
 
 // The filter boxes and their labels belong to postal mode.
 void SetFiltersShown(TForm1& form, bool shown) {
-  for (QWidget* control :
-       {static_cast<QWidget*>(form.Edit1), static_cast<QWidget*>(form.Edit2),
-        static_cast<QWidget*>(form.Edit3), static_cast<QWidget*>(form.Label2),
-        static_cast<QWidget*>(form.Label3), static_cast<QWidget*>(form.Label4)}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{form.Edit1, form.Edit2, form.Edit3,
+                                                          form.Label2, form.Label3, form.Label4})
     control->setVisible(shown);
-  }
+}
+
+// The column header sizes itself to its text, as the labels do at start-up.
+void SetColumnHeader(QLabel* header, const Bytes& text) {
+  header->setText(TForm1::ScreenText(text));
+  header->adjustSize();
 }
 
 // The chosen file's path as Shift-JIS. A name Shift-JIS cannot hold is refused rather than
@@ -33,7 +36,7 @@ Bytes ChosenPath(const QString& chosen) {
 void TForm1::SpeedButton3Click() {
   SetHint(ComboBox1, Sj("電話番号の時は空白による地名の区切りは必要ありません。"), true);
   setWindowTitle(ScreenText(Sj("ナンバル（電話）")));
-  Label5->setText(ScreenText(Sj("市外局番　　地　名")));
+  SetColumnHeader(Label5, Sj("市外局番　　地　名"));
   SetFiltersShown(*this, false);
   Image2->show();
   Image1->hide();
@@ -48,7 +51,7 @@ void TForm1::SpeedButton4Click() {
           Sj("検索する地名、番号を入力。地名は県と市、町域の間を空白で区切って入力して下さい。"),
           true);
   setWindowTitle(ScreenText(Sj("ナンバル（郵便）")));
-  Label5->setText(ScreenText(Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名")));
+  SetColumnHeader(Label5, Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名"));
   SetFiltersShown(*this, true);
   Image1->show();
   Image2->hide();
