@@ -35,8 +35,14 @@ bool TForm1::QueryBusy() {
 }
 
 void TForm1::SetQueryBusy(bool busy) {
+  if (!busy) {
+    // Idle gives the system colour back for good, so it follows a change of the desktop's
+    // colours instead of keeping an old one that would read as busy.
+    ComboBox1->setPalette(QPalette());
+    return;
+  }
   QPalette palette = ComboBox1->palette();
-  palette.setColor(QPalette::Base, busy ? BusyColour() : IdleColour());
+  palette.setColor(QPalette::Base, BusyColour());
   ComboBox1->setPalette(palette);
 }
 

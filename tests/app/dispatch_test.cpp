@@ -168,6 +168,15 @@ class DispatchTest : public QObject {
     QCOMPARE(w.ComboBox1->count(), 1);
     QVERIFY(!w.QueryBusy());
     QCOMPARE(w.ComboBox1->palette().color(QPalette::Base), idle);
+    // New desktop colours after the search: the box is still idle.
+    const QPalette system = QApplication::palette();
+    QPalette changed = system;
+    changed.setColor(QPalette::Base, QColor(30, 30, 30));
+    QApplication::setPalette(changed);
+    QCoreApplication::processEvents();  // New colours reach the widgets as events.
+    const bool busy_after_change = w.QueryBusy();
+    QApplication::setPalette(system);
+    QVERIFY(!busy_after_change);
   }
 
   void enterDuringAPostalScanChangesItsKey() {
