@@ -1,7 +1,9 @@
 #pragma once
 // The main window. Its controls keep their layout names; its methods are the event handlers.
 // The handlers are spread over a few files by concern:
-//   tform1.cpp            construction of the controls, the search host, the error guard
+//   tform1.cpp            construction, event bindings, the error guard, screen texts
+//   tform1_layout.cpp     the controls with their places, texts, hints and tab order
+//   tform1_host.cpp       the search host on the controls
 //   tform1_hints.cpp      ShowAppHint and the status line
 //   tform1_window.cpp     fore (resize), About, the exits
 //   tform1_settings.cpp   FormCreate, FormClose, the settings file
