@@ -64,13 +64,14 @@ void TForm1::BindEvents() {
   // The prefecture is read for every line of a postal scan: keep its bytes at hand.
   connect(Edit3, &QLineEdit::textChanged, this,
           [this](const QString& text) { pref_text_ = TextOf(text); });
-  // Key presses reach the query box's edit field first.
-  ComboBox1->lineEdit()->installEventFilter(this);
+  // The keyboard delivers to the query box itself, which hands keys on to its edit field
+  // directly, past any filter there: watch the box.
+  ComboBox1->installEventFilter(this);
   client_->installEventFilter(this);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched == ComboBox1->lineEdit()) {
+  if (event->type() == QEvent::KeyPress && watched == ComboBox1) {
     const auto* key_event = static_cast<QKeyEvent*>(event);
     const int key = key_event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
