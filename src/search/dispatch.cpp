@@ -1,6 +1,7 @@
 #include "search/dispatch.h"
 
 #include "search/area_search.h"
+#include "search/code_boxes.h"
 #include "search/postal_search.h"
 
 namespace nanbaru {
@@ -14,13 +15,7 @@ void combopress(SearchHost& host, char key) {
   }
   // The postal search copies the code boxes again and builds its own key; this copy and key
   // remain only when that search declines because one is already running.
-  const Bytes new_code = host.NewCodeText();
-  if (!Trim(new_code).empty()) host.SetQueryText(new_code);
-  const Bytes old_code = host.OldCodeText();
-  if (!Trim(old_code).empty()) {
-    host.SetNewCodeText(Bytes());
-    host.SetQueryText(old_code);
-  }
+  TakeCodeFromBoxes(host);
   host.Shared().SearchText = Trim(host.QueryText());
   SpeedButton5Click(host);
 }

@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "common/number.h"
 #include "common/sjis_codec.h"
+#include "search/code_boxes.h"
 #include "search/postal_scan.h"
 #include "search/query_normalise.h"
 #include "search/search_key.h"
@@ -10,17 +11,6 @@
 namespace nanbaru {
 
 namespace {
-
-// A code in the new-code box, and above all one in the old-code box, replaces the query.
-void TakeCodeFromBoxes(SearchHost& host) {
-  const Bytes new_code = host.NewCodeText();
-  if (!Trim(new_code).empty()) host.SetQueryText(new_code);
-  const Bytes old_code = host.OldCodeText();
-  if (!Trim(old_code).empty()) {
-    host.SetNewCodeText(Bytes());
-    host.SetQueryText(old_code);
-  }
-}
 
 // The data file, or null after telling the user to choose one.
 std::unique_ptr<TextReader> OpenOrAskForFile(SearchHost& host) {
