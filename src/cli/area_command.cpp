@@ -2,11 +2,12 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
-#include "cli/cli_output.h"
 #include "cli/data_location.h"
+#include "cli/search_command.h"
 #include "common/errors.h"
 #include "common/native_path.h"
 #include "common/sjis_codec.h"
@@ -32,36 +33,26 @@ Bytes DataFile(const CliArgs& args) {
 
 int RunAreaCommand(std::span<char* const> raw_args) {
   const CliArgs args = ParseArgs(raw_args, kValueOptions);
-  if (args.help) {
-    WriteStdout(std::string("usage: nanbaru-search ") + kAreaUsage + "\n");
-    return 0;
-  }
+  if (args.help) return PrintUsage(kAreaUsage);
   CliHost host;
   host.query = args.query.value_or(Bytes());
 
-  std::optional<Bytes> error;
-  try {
+  const std::optional<Bytes> error = CatchSearchError([&] {
     // Like the window, the search starts from the folder the program was started in; a
     // relative --file is therefore found where the user meant it.
     host.start_dir = WithTrailingSeparator(CurrentDir());
     host.shared.DataFileName = DataFile(args);
     SpeedButton2Click(host);
-  } catch (const AppError& e) {
-    error = e.message();
-  } catch (const std::bad_alloc&) {
-    error = Bytes("out of memory");
-  }
+  });
 
-  const bool written = WriteStdout(RenderOutput(host, args.mode, error));
-  if (host.query.empty()) Complain("the query is empty, so no search ran");
-  if (host.open_error) {
-    Complain("cannot open the data file " + SjisToUtf8(host.shared.DataFileName) + ": " +
-             SjisToUtf8(*host.open_error));
-  } else if (error) {
-    Complain(SjisToUtf8(*error));
+  std::vector<std::string> failures;
+  if (error) {
+    failures.push_back(host.open_error
+                           ? "cannot open the data file " + SjisToUtf8(host.shared.DataFileName) +
+                                 ": " + SjisToUtf8(*host.open_error)
+                           : SjisToUtf8(*error));
   }
-  if (!written) Complain("cannot write the output");
-  return error || !written ? 1 : 0;
+  return FinishSearch(host, args.mode, error, failures);
 }
 
 }  // namespace nanbaru

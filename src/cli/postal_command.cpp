@@ -1,12 +1,14 @@
 #include "cli/postal_command.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
-#include "cli/cli_output.h"
 #include "cli/data_location.h"
+#include "cli/search_command.h"
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "search/postal_search.h"
@@ -26,24 +28,19 @@ Bytes DataFile(const CliArgs& args) {
   return path;
 }
 
-void ExplainOpenFailure(const CliHost& host) {
-  if (host.shared.DataFileName.empty()) {
-    Complain("no data file: give one with --file");
-    return;
-  }
+// Why the search could not read its data, for the terminal.
+std::string OpenFailure(const CliHost& host) {
+  if (host.shared.DataFileName.empty()) return "no data file: give one with --file";
   std::string message = "cannot open the data file " + SjisToUtf8(host.shared.DataFileName);
   if (host.open_error) message += ": " + SjisToUtf8(*host.open_error);
-  Complain(message);
+  return message;
 }
 
 }  // namespace
 
 int RunPostalCommand(std::span<char* const> raw_args) {
   const CliArgs args = ParseArgs(raw_args, kValueOptions);
-  if (args.help) {
-    WriteStdout(std::string("usage: nanbaru-search ") + kPostalUsage + "\n");
-    return 0;
-  }
+  if (args.help) return PrintUsage(kPostalUsage);
   CliHost host;
   host.query = args.query.value_or(Bytes());
   host.old_code = args.Value("old");
@@ -51,21 +48,12 @@ int RunPostalCommand(std::span<char* const> raw_args) {
   host.pref = args.Value("pref");
   host.shared.DataFileName = DataFile(args);
 
-  std::optional<Bytes> error;
-  try {
-    SpeedButton5Click(host);
-  } catch (const AppError& e) {
-    error = e.message();
-  } catch (const std::bad_alloc&) {
-    error = Bytes("out of memory");
-  }
+  const std::optional<Bytes> error = CatchSearchError([&] { SpeedButton5Click(host); });
 
-  const bool written = WriteStdout(RenderOutput(host, args.mode, error));
-  if (host.query.empty()) Complain("the query is empty, so no search ran");
-  if (error) Complain(SjisToUtf8(*error));
-  if (host.chooser_opened) ExplainOpenFailure(host);
-  if (!written) Complain("cannot write the output");
-  return error || host.chooser_opened || !written ? 1 : 0;
+  std::vector<std::string> failures;
+  if (error) failures.push_back(SjisToUtf8(*error));
+  if (host.chooser_opened) failures.push_back(OpenFailure(host));
+  return FinishSearch(host, args.mode, error, failures);
 }
 
 }  // namespace nanbaru

@@ -1,0 +1,35 @@
+#include "cli/search_command.h"
+
+#include <new>
+
+#include "cli/cli_output.h"
+#include "common/errors.h"
+
+namespace nanbaru {
+
+int PrintUsage(const char* usage) {
+  WriteStdout(std::string("usage: nanbaru-search ") + usage + "\n");
+  return 0;
+}
+
+std::optional<Bytes> CatchSearchError(const std::function<void()>& search) {
+  try {
+    search();
+  } catch (const AppError& e) {
+    return e.message();
+  } catch (const std::bad_alloc&) {
+    return Bytes("out of memory");
+  }
+  return std::nullopt;
+}
+
+int FinishSearch(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error,
+                 const std::vector<std::string>& failures) {
+  const bool written = WriteStdout(RenderOutput(host, mode, error));
+  if (host.query.empty()) Complain("the query is empty, so no search ran");
+  for (const std::string& failure : failures) Complain(failure);
+  if (!written) Complain("cannot write the output");
+  return !failures.empty() || !written ? 1 : 0;
+}
+
+}  // namespace nanbaru

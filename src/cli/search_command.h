@@ -1,0 +1,28 @@
+#pragma once
+// What the search commands share around their search: the help line, the errors that end a
+// search, and the output with the complaints and the exit status after it.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "cli/cli_host.h"
+
+namespace nanbaru {
+
+// Writes "usage: nanbaru-search " and the command's usage line; returns the exit status 0.
+int PrintUsage(const char* usage);
+
+// Runs `search`; returns the message of the error that ended it (as the error box would show
+// it, without its period), or nothing when it ran to its end.
+std::optional<Bytes> CatchSearchError(const std::function<void()>& search);
+
+// Writes the output for the mode, then one complaint each for an empty query, for each of
+// `failures` (what ended the search or kept it from its data), and for a failed write.
+// Returns the exit status: 1 when there is a failure or the write failed, else 0.
+int FinishSearch(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error,
+                 const std::vector<std::string>& failures);
+
+}  // namespace nanbaru
