@@ -1,16 +1,11 @@
 // Start-up from the settings file, the file written at closing, and the failures of both.
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/mount.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QTest>
 #include <filesystem>
 
 #include "common/errors.h"
 #include "settings_files.h"
+#include "support/scratch_fs.h"
 
 namespace nanbaru::test {
 
@@ -32,71 +27,6 @@ int OpenSettingsFiles() {
 
 QStringList FilesHere() {
   return QDir().entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-// A small tmpfs over a folder for as long as it lives; root may mount, others skip.
-class ScratchMount {
- public:
-  ScratchMount(const QString& dir, std::string options)
-      : dir_(dir.toStdString()), options_(std::move(options)) {
-    mounted_ = mount("tmpfs", dir_.c_str(), "tmpfs", 0, options_.c_str()) == 0;
-  }
-  ~ScratchMount() {
-    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
-  }
-  ScratchMount(const ScratchMount&) = delete;
-  ScratchMount& operator=(const ScratchMount&) = delete;
-
-  bool mounted() const { return mounted_; }
-  bool SetReadOnly(bool read_only) {
-    return mount("tmpfs", dir_.c_str(), "tmpfs", MS_REMOUNT | (read_only ? MS_RDONLY : 0),
-                 options_.c_str()) == 0;
-  }
-
- private:
-  std::string dir_;
-  std::string options_;
-  bool mounted_ = false;
-};
-
-// Marks a file immutable, which even root may not write, until destroyed.
-class Immutable {
- public:
-  explicit Immutable(const char* path) : path_(path) { set_ = SetFlag(true); }
-  ~Immutable() {
-    if (set_) SetFlag(false);
-  }
-  Immutable(const Immutable&) = delete;
-  Immutable& operator=(const Immutable&) = delete;
-  bool set() const { return set_; }
-
- private:
-  bool SetFlag(bool on) {
-    const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-      flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-      done = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    close(fd);
-    return done;
-  }
-  std::string path_;
-  bool set_ = false;
-};
-
-// Fills the file system of the current directory up to its last block.
-void FillDisk() {
-  const int fd = open("filler", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  const std::string block(4096, 'x');
-  while (write(fd, block.data(), block.size()) > 0) {
-  }
-  const char byte = 'x';
-  while (write(fd, &byte, 1) > 0) {
-  }
-  close(fd);
 }
 
 // Services whose current directory is the root and stays there.
@@ -253,7 +183,7 @@ class SettingsTest : public QObject {
   void readOnlyFolderAtCloseKeepsTheWindowAndTheOldFile() {
     Session s;
     QVERIFY(QDir().mkdir("ro"));
-    ScratchMount m(s.work_dir.path() + "/ro", "size=64k");
+    ScratchMount m((s.work_dir.path() + "/ro").toStdString(), "size=64k");
     if (!m.mounted()) QSKIP("no tmpfs can be mounted here");
     QVERIFY(QDir::setCurrent("ro"));
     WriteSettingsLines(kValidLines);
@@ -292,13 +222,13 @@ class SettingsTest : public QObject {
   void fullDiskKeepsTheOldFile() {
     Session s;
     QVERIFY(QDir().mkdir("small"));
-    ScratchMount m(s.work_dir.path() + "/small", "size=16k");
+    ScratchMount m((s.work_dir.path() + "/small").toStdString(), "size=16k");
     if (!m.mounted()) QSKIP("no tmpfs can be mounted here");
     QVERIFY(QDir::setCurrent("small"));
     WriteSettingsLines(kValidLines);
     const Bytes old = FileBytes();
     TForm1& w = s.Start();
-    FillDisk();
+    m.Fill("filler");
     // More than the old file's block, so an emptied old file would not make room for it.
     w.SetQueryText(Bytes(5000, 'q'));
     QVERIFY(!w.close());

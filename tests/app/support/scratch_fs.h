@@ -27,8 +27,9 @@ class ScratchMount {
   ScratchMount& operator=(const ScratchMount&) = delete;
 
   bool mounted() const { return mounted_; }
-  bool SetReadOnly() {
-    return mount("tmpfs", dir_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, options_.c_str()) == 0;
+  bool SetReadOnly(bool read_only = true) {
+    return mount("tmpfs", dir_.c_str(), "tmpfs", MS_REMOUNT | (read_only ? MS_RDONLY : 0),
+                 options_.c_str()) == 0;
   }
   // Fills the file system up to its last byte with the file `name` in it.
   void Fill(const std::string& name) const {
