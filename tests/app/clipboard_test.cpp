@@ -19,16 +19,6 @@ namespace nanbaru::test {
 
 namespace {
 
-void ShowActive(QWidget& widget) {
-  widget.show();
-  QApplication::setActiveWindow(&widget);
-  QVERIFY(QTest::qWaitForWindowActive(&widget));
-}
-
-QString Screen(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
 Bytes FileBytes(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return "<missing>";

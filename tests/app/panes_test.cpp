@@ -12,12 +12,6 @@ namespace nanbaru::test {
 
 namespace {
 
-void ShowActive(QWidget& widget) {
-  widget.show();
-  QApplication::setActiveWindow(&widget);
-  QVERIFY(QTest::qWaitForWindowActive(&widget));
-}
-
 // A point of the viewport on line `line` of an unwrapped pane, `column` characters in.
 QPoint PointOf(QPlainTextEdit& pane, int line, int column = 0) {
   QTextCursor cursor(pane.document()->findBlockByNumber(line));

@@ -14,20 +14,6 @@
 
 namespace nanbaru::test {
 
-namespace {
-
-QString Screen(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-void ShowActive(TForm1& form) {
-  form.show();
-  QApplication::setActiveWindow(&form);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-}
-
-}  // namespace
-
 class WindowTest : public QObject {
   Q_OBJECT
 

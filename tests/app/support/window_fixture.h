@@ -1,8 +1,10 @@
 #pragma once
 // What most window tests share: a window on scripted services in its own working directory,
-// and the bundled data files.
+// the bundled data files, and the screen's side of texts and windows.
 
+#include <QApplication>
 #include <QString>
+#include <QTest>
 #include <memory>
 
 #include "app/tform1.h"
@@ -24,6 +26,18 @@ inline Bytes PostalDataPath() {
 }
 inline Bytes AreaDataPath() {
   return DataDir() + Sj("郵電話.txt");
+}
+
+// A fixed text as the screen shows it.
+inline QString Screen(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+// Shows a window and waits until it is the active one, so that keys and focus reach it.
+inline void ShowActive(QWidget& widget) {
+  widget.show();
+  QApplication::setActiveWindow(&widget);
+  QVERIFY(QTest::qWaitForWindowActive(&widget));
 }
 
 struct WindowFixture {
