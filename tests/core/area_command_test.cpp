@@ -1,46 +1,29 @@
 // `nanbaru-search area`, run as a process: the bundled file, output modes and exit status.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
 
 #include "scratch_dir.h"
+#include "search_process.h"
 
 namespace nanbaru {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-};
-
-// Runs the command in `dir` with the shell; standard error is dropped.
-Outcome RunArea(const std::string& dir, const std::string& args) {
-  const std::string command =
-      "cd '" + dir + "' && '" NANBARU_SEARCH_EXE "' area " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char block[4096];
-  for (std::size_t n; (n = std::fread(block, 1, sizeof block, pipe)) > 0;) out.append(block, n);
-  const int raw = pclose(pipe);
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
-}
-
 TEST(AreaCommand, SearchesTheBundledFileByDefault) {
   ScratchDir dir;
-  const Outcome code = RunArea(dir.path(), "0289");
+  const Outcome code = RunSearchCommand({"area", "0289"}, dir.path());
   EXPECT_EQ(code.status, 0);
   EXPECT_EQ(code.out, "   0289      鹿沼\n    1件です。\n");
-  const Outcome place = RunArea(dir.path(), "鹿沼");
+  const Outcome place = RunSearchCommand({"area", "鹿沼"}, dir.path());
   EXPECT_EQ(place.out, code.out);
 }
 
 TEST(AreaCommand, RelativeFileIsFoundFromTheStartFolderAndJsonShowsTheState) {
   ScratchDir dir;
   dir.Write("codes.txt", "0289      x\r\n011       y\r\n");
-  const Outcome run = RunArea(dir.path(), "--json --file codes.txt ０２８９");
+  const Outcome run =
+      RunSearchCommand({"area", "--json", "--file", "codes.txt", "０２８９"}, dir.path());
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
             "{\"result_pane\":\"   0289      x\\r\\n    1件です。\\r\\n\",\"query_box\":\"0289\","
@@ -51,7 +34,8 @@ TEST(AreaCommand, RelativeFileIsFoundFromTheStartFolderAndJsonShowsTheState) {
 
 TEST(AreaCommand, MissingFileFailsWithTheMessage) {
   ScratchDir dir;
-  const Outcome run = RunArea(dir.path(), "--json --file missing.txt 03");
+  const Outcome run =
+      RunSearchCommand({"area", "--json", "--file", "missing.txt", "03"}, dir.path());
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("\"error\":\"ﾌｧｲﾙが見つかりません\""), std::string::npos);
 }

@@ -1,60 +1,29 @@
 // The headless command, run as a process: exit status, output modes and messages.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/sjis_codec.h"
 #include "scratch_dir.h"
+#include "search_process.h"
 
 namespace nanbaru {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(std::string_view arg) {
-  std::string quoted = "'";
-  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-Outcome RunCommand(const std::vector<std::string>& args) {
-  ScratchDir dir;
-  std::string command = Quote(NANBARU_SEARCH_EXE);
-  for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " >" + dir.Path("out") + " 2>" + dir.Path("err");
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.Path("out")),
-          ReadFile(dir.Path("err"))};
-}
-
 const std::string kNationalList = NANBARU_SHARED_DATA "/KEN_ALL.CSV";
 
 TEST(Cli, DefaultFileAndUtf8Lines) {
-  const Outcome run = RunCommand({"postal", "322-0061"});
+  const Outcome run = RunSearchCommand({"postal", "322-0061"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, " 322     322-0061  栃木県   鹿沼市 千手町\n  \n    検索終了 1件です。\n");
   EXPECT_EQ(run.err, "");
 }
 
 TEST(Cli, SjisGivesThePaneBytes) {
-  const Outcome run = RunCommand(
+  const Outcome run = RunSearchCommand(
       {"postal", "--sjis", "--file", kNationalList, "--pref", "栃木県", "--", "322-0061"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
@@ -62,7 +31,7 @@ TEST(Cli, SjisGivesThePaneBytes) {
 }
 
 TEST(Cli, JsonHoldsTheWindowState) {
-  const Outcome run = RunCommand(
+  const Outcome run = RunSearchCommand(
       {"postal", "--json", "--file=" + kNationalList, "--old", "32201", "--new", "1", "鹿沼市"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(
@@ -77,7 +46,7 @@ TEST(Cli, JsonHoldsTheWindowState) {
 }
 
 TEST(Cli, EmptyQueryRunsNothing) {
-  const Outcome run = RunCommand({"postal", "--json", "--old", "32201"});
+  const Outcome run = RunSearchCommand({"postal", "--json", "--old", "32201"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("\"status_colour\":null"), std::string::npos);
   EXPECT_NE(run.out.find("\"history\":[]"), std::string::npos);
@@ -87,7 +56,7 @@ TEST(Cli, EmptyQueryRunsNothing) {
 TEST(Cli, MissingFileOrFolderPrintsGuidanceAndFails) {
   ScratchDir dir;
   for (const std::string& file : {dir.Path("none.csv"), dir.path(), std::string()}) {
-    const Outcome run = RunCommand({"postal", "--file", file, "鹿沼市"});
+    const Outcome run = RunSearchCommand({"postal", "--file", file, "鹿沼市"});
     EXPECT_EQ(run.status, 1) << file;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
               "ファイルが見つかりません。読むファイルを設定します。");
@@ -95,7 +64,7 @@ TEST(Cli, MissingFileOrFolderPrintsGuidanceAndFails) {
               std::string::npos)
         << run.err;
   }
-  const Outcome json = RunCommand({"postal", "--json", "--file", dir.Path("none.csv"), "x"});
+  const Outcome json = RunSearchCommand({"postal", "--json", "--file", dir.Path("none.csv"), "x"});
   EXPECT_NE(json.out.find("\"error\":null,\"chooser_opened\":true"), std::string::npos);
 }
 
@@ -105,7 +74,7 @@ TEST(Cli, BusinessOfficeListEndsWithTheConversionError) {
       "unzip -q -o '" NANBARU_SHARED_DATA "/jigyosyo.zip' -d '" + dir.path() + "'";
   ASSERT_EQ(std::system(unzip.c_str()), 0);
   const Outcome run =
-      RunCommand({"postal", "--json", "--file", dir.Path("JIGYOSYO.CSV"), "鹿沼市"});
+      RunSearchCommand({"postal", "--json", "--file", dir.Path("JIGYOSYO.CSV"), "鹿沼市"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("\"status\":\"　現在　検索中\",\"status_colour\":\"red\""),
             std::string::npos);
@@ -117,7 +86,7 @@ TEST(Cli, InvalidShiftJisInTheFileShowsAsReplacementCharacters) {
   ScratchDir dir;
   const std::string file =
       dir.Write("bad.csv", "1,\"32201\",\"3220102\",\"\",\"\",\"\",\"A\",\"B\",\"\x80\x82\"\r\n");
-  const Outcome run = RunCommand({"postal", "--file", file, "B"});
+  const Outcome run = RunSearchCommand({"postal", "--file", file, "B"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
             " 322-01  322-0102  A        B \xef\xbf\xbd\xef\xbf\xbd");
@@ -135,12 +104,12 @@ TEST(Cli, BadUsage) {
       {"postal", "😀"},
   };
   for (const std::vector<std::string>& args : cases) {
-    const Outcome run = RunCommand(args);
+    const Outcome run = RunSearchCommand(args);
     EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args.back());
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("usage:"), std::string::npos);
   }
-  const Outcome help = RunCommand({"--help"});
+  const Outcome help = RunSearchCommand({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("nanbaru-search postal"), std::string::npos);
 }
