@@ -10,18 +10,10 @@
 
 #include "common/errors.h"
 #include "common/sjis_codec.h"
+#include "io_code.h"
 
 namespace nanbaru {
 namespace {
-
-int CodeOf(void (*action)(const Bytes&), const Bytes& path) {
-  try {
-    action(path);
-  } catch (const InOutError& error) {
-    return error.code();
-  }
-  return 0;
-}
 
 // Each test runs in a fresh folder of its own and returns to where it started.
 class CurrentDirTest : public testing::Test {
@@ -48,7 +40,7 @@ TEST(NativePathTest, ConvertsShiftJisNamesToUtf8) {
 }
 
 TEST(NativePathTest, RefusesNamesThatDoNotConvertExactly) {
-  auto code = [](const Bytes& path) { return CodeOf([](const Bytes& p) { NativePath(p); }, path); };
+  auto code = [](const Bytes& path) { return IoCodeOf([&] { NativePath(path); }); };
   EXPECT_EQ(code("abc\x82"), 3);
   EXPECT_EQ(code("\x80.txt"), 3);
   EXPECT_EQ(code(std::string("a\0b", 3)), 3);  // Would name the file "a".
@@ -79,10 +71,10 @@ TEST_F(CurrentDirTest, ChangesIntoJapaneseNamedFoldersAndReportsThemInShiftJis) 
 
 TEST_F(CurrentDirTest, ChangeDirFailuresCarryFileCodes) {
   std::ofstream(root_ + "/file.txt") << "x";
-  EXPECT_EQ(CodeOf(ChangeDir, Sj(root_ + "/missing")), 2);
-  EXPECT_EQ(CodeOf(ChangeDir, Sj(root_ + "/missing/deeper")), 3);
-  EXPECT_EQ(CodeOf(ChangeDir, Sj(root_ + "/file.txt")), 3);
-  EXPECT_EQ(CodeOf(ChangeDir, Sj(root_) + "/\x82"), 3);
+  EXPECT_EQ(IoCodeOf([&] { ChangeDir(Sj(root_ + "/missing")); }), 2);
+  EXPECT_EQ(IoCodeOf([&] { ChangeDir(Sj(root_ + "/missing/deeper")); }), 3);
+  EXPECT_EQ(IoCodeOf([&] { ChangeDir(Sj(root_ + "/file.txt")); }), 3);
+  EXPECT_EQ(IoCodeOf([&] { ChangeDir(Sj(root_) + "/\x82"); }), 3);
   EXPECT_EQ(CurrentDir(), Sj(start_.string()));
 }
 
@@ -90,12 +82,7 @@ TEST_F(CurrentDirTest, AFolderNameShiftJisCannotHoldIsRefused) {
   const std::string folder = root_ + "/한국";
   ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);
   ASSERT_EQ(chdir(folder.c_str()), 0);
-  try {
-    CurrentDir();
-    FAIL() << "no error";
-  } catch (const InOutError& error) {
-    EXPECT_EQ(error.code(), 3);
-  }
+  EXPECT_EQ(IoCodeOf([] { CurrentDir(); }), 3);
 }
 
 TEST_F(CurrentDirTest, ARemovedCurrentFolderIsAnError) {

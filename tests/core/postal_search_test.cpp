@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "io_code.h"
 #include "scratch_dir.h"
 #include "search/dispatch.h"
 
@@ -204,12 +205,7 @@ TEST(PostalSearch, ReadErrorEndsTheScan) {
   FakeHost host;
   host.shared.DataFileName = "/proc/self/mem";  // opens, but reading at 0 fails
   host.query = Sj("鹿沼市");
-  try {
-    SpeedButton5Click(host);
-    FAIL() << "no error";
-  } catch (const InOutError& e) {
-    EXPECT_EQ(e.code(), CodeFromErrno(EIO));
-  }
+  EXPECT_EQ(IoCodeOf([&] { SpeedButton5Click(host); }), CodeFromErrno(EIO));
   EXPECT_FALSE(host.busy);
   EXPECT_EQ(host.status, Sj("　現在　検索中"));
 }

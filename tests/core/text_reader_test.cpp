@@ -15,6 +15,7 @@
 
 #include "common/errors.h"
 #include "common/sjis_codec.h"
+#include "io_code.h"
 
 namespace nanbaru {
 namespace {
@@ -38,6 +39,22 @@ std::vector<std::string> ReferenceLines(std::string_view bytes) {
     if (at < bytes.size() && bytes[at] == '\n') ++at;
   }
   return lines;
+}
+
+// Up to three blocks of 'a' and 'b' with CR and LF: lines run about 2^k bytes for a k below
+// `scale_bits`, and 'b' comes `b_weight` times as often as either line end byte. With
+// `with_end_mark`, one byte at random becomes a 0x1A.
+std::string RandomFile(std::mt19937& random, unsigned scale_bits, unsigned b_weight,
+                       bool with_end_mark) {
+  const std::size_t size = random() % (3 * kBlock);
+  const unsigned line_scale = 1u << (random() % scale_bits);
+  std::string bytes(size, 'a');
+  for (char& c : bytes) {
+    const unsigned r = random() % (2 * line_scale + 2 + 2 * b_weight);
+    c = r == 0 ? '\r' : r == 1 ? '\n' : r <= 1 + b_weight ? 'b' : 'a';
+  }
+  if (with_end_mark && size > 0) bytes[random() % size] = '\x1A';
+  return bytes;
 }
 
 class TextReaderTest : public testing::Test {
@@ -171,14 +188,7 @@ TEST_F(TextReaderTest, AgreesWithThePlainRulesOnRandomFiles) {
   std::mt19937 random(3);
   for (int round = 0; round < 40; ++round) {
     // Short lines, long lines and sizes across several blocks; 0x1A only now and then.
-    const std::size_t size = random() % (3 * kBlock);
-    const unsigned line_scale = 1u << (random() % 16);
-    std::string bytes(size, 'a');
-    for (char& c : bytes) {
-      const unsigned r = random() % (2 * line_scale + 4);
-      c = r == 0 ? '\r' : r == 1 ? '\n' : r == 2 ? 'b' : 'a';
-    }
-    if (round % 4 == 0 && size > 0) bytes[random() % size] = '\x1A';
+    const std::string bytes = RandomFile(random, 16, 1, round % 4 == 0);
     ASSERT_EQ(ReadAll(bytes), ReferenceLines(bytes)) << "round " << round;
   }
 }
@@ -186,14 +196,7 @@ TEST_F(TextReaderTest, AgreesWithThePlainRulesOnRandomFiles) {
 TEST_F(TextReaderTest, SkippingFindsTheSameLinesAsReadingEachLine) {
   std::mt19937 random(5);
   for (int round = 0; round < 60; ++round) {
-    const std::size_t size = random() % (3 * kBlock);
-    const unsigned line_scale = 1u << (random() % 14);
-    std::string bytes(size, 'a');
-    for (char& c : bytes) {
-      const unsigned r = random() % (2 * line_scale + 6);
-      c = r == 0 ? '\r' : r == 1 ? '\n' : r <= 3 ? 'b' : 'a';
-    }
-    if (round % 5 == 0 && size > 0) bytes[random() % size] = '\x1A';
+    const std::string bytes = RandomFile(random, 14, 2, round % 5 == 0);
     const std::string pattern = round % 3 == 0 ? "bab" : round % 3 == 1 ? "bb" : "abba";
     const std::size_t budget = round % 2 == 0 ? 0 : random() % 100000;
     ASSERT_EQ(Matches(bytes, pattern, budget), ReferenceMatches(bytes, pattern))
@@ -275,14 +278,7 @@ TEST_F(TextReaderTest, PatternsWithLineEndBytesAreTestedLineByLine) {
 }
 
 TEST_F(TextReaderTest, OpeningFailuresCarryFileCodes) {
-  auto code_for = [](const Bytes& path) {
-    try {
-      TextReader reader(path);
-    } catch (const InOutError& error) {
-      return error.code();
-    }
-    return 0;
-  };
+  auto code_for = [](const Bytes& path) { return IoCodeOf([&] { TextReader reader(path); }); };
   EXPECT_EQ(code_for(Sj(dir_ + "/missing.txt")), 2);
   EXPECT_EQ(code_for(Sj(dir_ + "/nofolder/missing.txt")), 3);
   EXPECT_EQ(code_for(Sj(dir_)), 5);  // A folder is no file to read.
@@ -292,12 +288,7 @@ TEST_F(TextReaderTest, OpeningFailuresCarryFileCodes) {
 TEST_F(TextReaderTest, ReadFailuresAreReported) {
   // The process's own memory opens as a file, but reading its unmapped first page fails.
   TextReader reader("/proc/self/mem");
-  try {
-    reader.AtEnd();
-    FAIL() << "no error";
-  } catch (const InOutError& error) {
-    EXPECT_EQ(error.code(), CodeFromErrno(EIO));
-  }
+  EXPECT_EQ(IoCodeOf([&] { reader.AtEnd(); }), CodeFromErrno(EIO));
 }
 
 TEST_F(TextReaderTest, ReadsShiftJisNamedFiles) {

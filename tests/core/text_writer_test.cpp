@@ -13,6 +13,7 @@
 
 #include "common/errors.h"
 #include "common/sjis_codec.h"
+#include "io_code.h"
 
 namespace nanbaru {
 namespace {
@@ -43,16 +44,6 @@ std::string Contents(const std::string& path) {
 mode_t ModeOf(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
-template <typename Action>
-int CodeOf(Action action) {
-  try {
-    action();
-  } catch (const InOutError& error) {
-    return error.code();
-  }
-  return 0;
 }
 
 class TextWriterTest : public testing::Test {
@@ -117,7 +108,7 @@ TEST_F(TextWriterTest, ManyLinesArriveWhole) {
 }
 
 TEST_F(TextWriterTest, AFullDeviceReportsDiskFullAtTheLatestOnClose) {
-  const int code = CodeOf([] {
+  const int code = IoCodeOf([] {
     TextWriter writer("/dev/full");
     writer.WriteLine("x");
     writer.Close();
@@ -126,14 +117,14 @@ TEST_F(TextWriterTest, AFullDeviceReportsDiskFullAtTheLatestOnClose) {
 }
 
 TEST_F(TextWriterTest, CreateFailuresCarryFileCodes) {
-  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(dir_ + "/nofolder/out.txt")); }), 3);
-  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(dir_)); }), 5);
-  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(dir_) + "/\x82.txt"); }), 3);
+  EXPECT_EQ(IoCodeOf([&] { TextWriter(Sj(dir_ + "/nofolder/out.txt")); }), 3);
+  EXPECT_EQ(IoCodeOf([&] { TextWriter(Sj(dir_)); }), 5);
+  EXPECT_EQ(IoCodeOf([&] { TextWriter(Sj(dir_) + "/\x82.txt"); }), 3);
   const std::string locked = dir_ + "/locked";
   ASSERT_EQ(mkdir(locked.c_str(), 0555), 0);
   AsNobody nobody;
   if (!nobody.active()) GTEST_SKIP() << "needs to switch to an unprivileged user";
-  EXPECT_EQ(CodeOf([&] { TextWriter(Sj(locked + "/out.txt")); }), 5);
+  EXPECT_EQ(IoCodeOf([&] { TextWriter(Sj(locked + "/out.txt")); }), 5);
 }
 
 TEST_F(TextWriterTest, SafeWriterReplacesTheFileOnlyOnCommit) {
@@ -182,9 +173,9 @@ TEST_F(TextWriterTest, SafeWriterWritesThroughALink) {
 }
 
 TEST_F(TextWriterTest, SafeWriterRefusesWhatACreateWouldRefuse) {
-  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(dir_ + "/nofolder/out.txt")); }), 3);
-  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(dir_)); }), 5);
-  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(dir_) + "/\x82.txt"); }), 3);
+  EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(dir_ + "/nofolder/out.txt")); }), 3);
+  EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(dir_)); }), 5);
+  EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(dir_) + "/\x82.txt"); }), 3);
 
   const std::string read_only = Put("read-only.txt", "old\r\n");
   ASSERT_EQ(chmod(read_only.c_str(), 0444), 0);
@@ -192,9 +183,9 @@ TEST_F(TextWriterTest, SafeWriterRefusesWhatACreateWouldRefuse) {
   ASSERT_EQ(mkdir(locked.c_str(), 0555), 0);
   AsNobody nobody;
   if (!nobody.active()) GTEST_SKIP() << "needs to switch to an unprivileged user";
-  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(read_only)); }), 5);
+  EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(read_only)); }), 5);
   EXPECT_EQ(Contents(read_only), "old\r\n");
-  EXPECT_EQ(CodeOf([&] { SafeTextWriter(Sj(locked + "/out.txt")); }), 5);
+  EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(locked + "/out.txt")); }), 5);
   EXPECT_EQ(Leftovers(dir_), 0);
 }
 
@@ -235,7 +226,7 @@ TEST_F(FullDiskTest, AFailedSafeWriteLeavesTheOldFileAsItWas) {
   if (!mounted_) GTEST_SKIP() << "cannot mount a small file system here";
   const std::string path = mount_ + "/saved.txt";
   std::ofstream(path) << "old content\r\n";
-  const int code = CodeOf([&] {
+  const int code = IoCodeOf([&] {
     SafeTextWriter writer(Sj(path));
     for (int i = 0; i < 10000; ++i) writer.WriteLine("a line that will not fit on the disk");
     writer.Commit();
