@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 namespace nanbaru {
 namespace {
@@ -62,6 +63,38 @@ TEST(ByteSearcherTest, AgreesWithAPlainSearchOnRandomTexts) {
     const std::size_t from = text.empty() ? 0 : random() % text.size();
     const std::string_view part = std::string_view(text).substr(from);
     ASSERT_EQ(searcher.Find(part.data(), part.data() + part.size()), Reference(part, pattern))
+        << text << " / " << pattern;
+  }
+}
+
+// Texts of several vector steps with the pattern planted, often flush against either end, so
+// real matches fall everywhere in a step and not only chance ones near the start. The text is
+// copied to a buffer of exactly its size, so that a read past either end shows under ASan.
+TEST(ByteSearcherTest, AgreesWithAPlainSearchOnLongTextsWithPlantedPatterns) {
+  std::mt19937 random(29);
+  const char alphabet[] = {'7', '0', '-', '\x93', '\x1A'};
+  for (int round = 0; round < 30000; ++round) {
+    const std::size_t alphabet_size = 1 + random() % 5;
+    const auto pick = [&] { return alphabet[random() % alphabet_size]; };
+    std::string pattern(1 + random() % 40, '\0');
+    // A third are one byte repeated, as a key 7777777 is.
+    if (random() % 3 == 0) {
+      pattern.assign(pattern.size(), pick());
+    } else {
+      for (char& c : pattern) c = pick();
+    }
+    std::string text(random() % 400, '\0');
+    for (char& c : text) c = pick();
+    if (text.size() >= pattern.size() && random() % 2 == 0) {
+      const std::size_t room = text.size() - pattern.size();
+      const std::size_t choice = random() % 4;
+      const std::size_t at = choice == 0 ? 0 : choice == 1 ? room : random() % (room + 1);
+      text.replace(at, pattern.size(), pattern);
+    }
+    const std::vector<char> exact(text.begin() + random() % (text.size() + 1), text.end());
+    const std::string_view part(exact.data(), exact.size());
+    ASSERT_EQ(ByteSearcher(pattern).Find(exact.data(), exact.data() + exact.size()),
+              Reference(part, pattern))
         << text << " / " << pattern;
   }
 }
