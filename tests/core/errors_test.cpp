@@ -1,13 +1,12 @@
 #include "common/errors.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <string>
 
 #include "common/sjis_codec.h"
+#include "scratch_dir.h"
 
 namespace nanbaru {
 namespace {
@@ -61,13 +60,11 @@ TEST(CodeFromErrnoTest, ErrorsNumberedLikeTableKeysShowAsTheirOwn) {
 }
 
 TEST(CodeFromErrnoTest, MissingFileAndMissingFolderDiffer) {
-  char dir[] = "/tmp/nanbaru-errors-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  const std::string base = dir;
+  ScratchDir dir;
+  const std::string& base = dir.path();
   EXPECT_EQ(CodeFromErrno(ENOENT, (base + "/missing.txt").c_str()), 2);
   EXPECT_EQ(CodeFromErrno(ENOENT, (base + "/nofolder/missing.txt").c_str()), 3);
   EXPECT_EQ(CodeFromErrno(ENOENT, "bare-name-in-the-current-folder"), 2);
-  rmdir(dir);
 }
 
 }  // namespace

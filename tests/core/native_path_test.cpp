@@ -11,6 +11,7 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "io_code.h"
+#include "scratch_dir.h"
 
 namespace nanbaru {
 namespace {
@@ -18,19 +19,11 @@ namespace {
 // Each test runs in a fresh folder of its own and returns to where it started.
 class CurrentDirTest : public testing::Test {
  protected:
-  void SetUp() override {
-    start_ = std::filesystem::current_path();
-    char name[] = "/tmp/nanbaru-cwd-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    root_ = name;
-  }
-  void TearDown() override {
-    std::filesystem::current_path(start_);
-    std::filesystem::remove_all(root_);
-  }
+  void TearDown() override { std::filesystem::current_path(start_); }
 
-  std::filesystem::path start_;
-  std::string root_;
+  const std::filesystem::path start_ = std::filesystem::current_path();
+  ScratchDir scratch_;
+  const std::string root_ = scratch_.path();
 };
 
 TEST(NativePathTest, ConvertsShiftJisNamesToUtf8) {

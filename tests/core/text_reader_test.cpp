@@ -16,6 +16,7 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "io_code.h"
+#include "scratch_dir.h"
 
 namespace nanbaru {
 namespace {
@@ -59,13 +60,6 @@ std::string RandomFile(std::mt19937& random, unsigned scale_bits, unsigned b_wei
 
 class TextReaderTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char name[] = "/tmp/nanbaru-reader-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir_ = name;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   Bytes Write(std::string_view bytes, const std::string& name = "data.txt") {
     std::ofstream(dir_ + "/" + name, std::ios::binary).write(bytes.data(), bytes.size());
     return Sj(dir_ + "/" + name);
@@ -106,7 +100,8 @@ class TextReaderTest : public testing::Test {
     return found;
   }
 
-  std::string dir_;
+  ScratchDir scratch_;
+  const std::string dir_ = scratch_.path();
 };
 
 using Lines = std::vector<std::string>;

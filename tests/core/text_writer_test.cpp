@@ -14,6 +14,7 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "io_code.h"
+#include "scratch_dir.h"
 
 namespace nanbaru {
 namespace {
@@ -48,13 +49,8 @@ mode_t ModeOf(const std::string& path) {
 
 class TextWriterTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char name[] = "/tmp/nanbaru-writer-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir_ = name;
-    chmod(dir_.c_str(), 0777);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  // Open to the unprivileged user too.
+  void SetUp() override { chmod(dir_.c_str(), 0777); }
 
   std::string Put(const std::string& name, std::string_view bytes) {
     const std::string path = dir_ + "/" + name;
@@ -71,7 +67,8 @@ class TextWriterTest : public testing::Test {
     return count;
   }
 
-  std::string dir_;
+  ScratchDir scratch_;
+  const std::string dir_ = scratch_.path();
 };
 
 TEST_F(TextWriterTest, EachLineEndsWithCrLf) {
