@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/sjis_codec.h"
 #include "scratch_dir.h"
 #include "search_process.h"
+#include "shared_data.h"
 
 namespace nanbaru {
 namespace {
-
-const std::string kNationalList = NANBARU_SHARED_DATA "/KEN_ALL.CSV";
 
 TEST(Cli, DefaultFileAndUtf8Lines) {
   const Outcome run = RunSearchCommand({"postal", "322-0061"});
@@ -70,11 +68,8 @@ TEST(Cli, MissingFileOrFolderPrintsGuidanceAndFails) {
 
 TEST(Cli, BusinessOfficeListEndsWithTheConversionError) {
   ScratchDir dir;
-  const std::string unzip =
-      "unzip -q -o '" NANBARU_SHARED_DATA "/jigyosyo.zip' -d '" + dir.path() + "'";
-  ASSERT_EQ(std::system(unzip.c_str()), 0);
   const Outcome run =
-      RunSearchCommand({"postal", "--json", "--file", dir.Path("JIGYOSYO.CSV"), "鹿沼市"});
+      RunSearchCommand({"postal", "--json", "--file", UnzipBusinessList(dir), "鹿沼市"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("\"status\":\"　現在　検索中\",\"status_colour\":\"red\""),
             std::string::npos);

@@ -5,11 +5,10 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "shared_data.h"
 
 namespace nanbaru {
 namespace {
-
-const Bytes kNationalList = NANBARU_SHARED_DATA "/KEN_ALL.CSV";
 
 bool RanAreaSearch(const FakeHost& host) {
   return !host.CallsNamed("SetLastAreaFile").empty();

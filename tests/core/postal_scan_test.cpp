@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,11 +16,10 @@
 #include "postal_reference.h"
 #include "scratch_dir.h"
 #include "search/postal_search.h"
+#include "shared_data.h"
 
 namespace nanbaru {
 namespace {
-
-const Bytes kNationalList = NANBARU_SHARED_DATA "/KEN_ALL.CSV";
 
 struct Outcome {
   std::vector<Bytes> results;
@@ -176,10 +174,7 @@ TEST(PostalScan, BinaryFileGivesWhatThePlainScanGives) {
 
 TEST(PostalScan, BusinessOfficeListChosenByMistakeEndsWithTheConversionError) {
   ScratchDir dir;
-  const std::string command =
-      "unzip -q -o '" NANBARU_SHARED_DATA "/jigyosyo.zip' -d '" + dir.path() + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0);
-  const Bytes path = dir.Path("JIGYOSYO.CSV");
+  const Bytes path = UnzipBusinessList(dir);
   const Outcome got = Search(path, Sj("鹿沼市"), Sj("栃木県"), false);
   EXPECT_EQ(got.error, Sj("'ｶﾇﾏ ｾﾞｲﾑｼﾖ' は整数ではありません"));
   EXPECT_TRUE(got.results.empty());

@@ -11,11 +11,10 @@
 #include "io_code.h"
 #include "scratch_dir.h"
 #include "search/dispatch.h"
+#include "shared_data.h"
 
 namespace nanbaru {
 namespace {
-
-const Bytes kNationalList = NANBARU_SHARED_DATA "/KEN_ALL.CSV";
 
 std::string Call(std::string_view name, std::string_view utf8_argument) {
   return std::string(name) + ":" + Sj(utf8_argument);
