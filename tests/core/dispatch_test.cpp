@@ -43,9 +43,7 @@ TEST(Dispatch, PhonePathRunsTheAreaSearchWithTheQueryAsTyped) {
 }
 
 TEST(Dispatch, PostalModeCopiesTheCodeBoxesThenSearches) {
-  FakeHost host;
-  host.shared.DataFileName = kNationalList;
-  host.query = Sj("鹿沼市");
+  FakeHost host = NationalHost("鹿沼市");
   host.new_code = "3220061";
   host.old_code = "32201";
   combopress(host, kEnterKey);
@@ -55,19 +53,15 @@ TEST(Dispatch, PostalModeCopiesTheCodeBoxesThenSearches) {
   EXPECT_EQ(host.shared.SearchText, ",\"32201\"");
   EXPECT_EQ(host.results.back(), Sj("    検索終了 3件です。"));
 
-  FakeHost spaces;
-  spaces.shared.DataFileName = kNationalList;
-  spaces.query = Sj("鹿沼市");
+  FakeHost spaces = NationalHost("鹿沼市");
   spaces.new_code = "  ";
   combopress(spaces, kEnterKey);
   EXPECT_EQ(spaces.query, Sj("鹿沼市"));
 }
 
 TEST(Dispatch, WhileAPostalSearchRunsEnterOnlySetsTheBoxesAndTheKey) {
-  FakeHost host;
+  FakeHost host = NationalHost("鹿沼市");
   host.busy = true;
-  host.shared.DataFileName = kNationalList;
-  host.query = Sj("鹿沼市");
   host.old_code = " 32201 ";
   host.new_code = "3220061";
   combopress(host, kEnterKey);

@@ -21,9 +21,7 @@ std::string Call(std::string_view name, std::string_view utf8_argument) {
 }
 
 FakeHost NationalSearch(std::string_view query, std::string_view pref = "") {
-  FakeHost host;
-  host.shared.DataFileName = kNationalList;
-  host.query = Sj(query);
+  FakeHost host = NationalHost(query);
   host.pref = Sj(pref);
   SpeedButton5Click(host);
   return host;
@@ -129,9 +127,7 @@ TEST(PostalSearch, DeclinesWhenBusyOrTheQueryIsEmpty) {
 }
 
 TEST(PostalSearch, CodeBoxesOverrideTheQuery) {
-  FakeHost host;
-  host.shared.DataFileName = kNationalList;
-  host.query = Sj("鹿沼市");
+  FakeHost host = NationalHost("鹿沼市");
   host.new_code = "3220061";
   host.old_code = "32201";
   SpeedButton5Click(host);
@@ -210,10 +206,8 @@ TEST(PostalSearch, ReadErrorEndsTheScan) {
 }
 
 TEST(PostalSearch, LinesReadLaterUseTheKeyAsItNowStands) {
-  FakeHost host;
+  FakeHost host = NationalHost("鹿沼市");
   host.interleave = true;
-  host.shared.DataFileName = kNationalList;
-  host.query = Sj("鹿沼市");
   bool pressed = false;
   host.on_process_events = [&pressed](FakeHost& h) {
     if (pressed) return;
@@ -233,10 +227,8 @@ TEST(PostalSearch, LinesReadLaterUseTheKeyAsItNowStands) {
 }
 
 TEST(PostalSearch, PrefectureTypedDuringTheScanTakesEffect) {
-  FakeHost host;
+  FakeHost host = NationalHost("鹿沼市");
   host.interleave = true;
-  host.shared.DataFileName = kNationalList;
-  host.query = Sj("鹿沼市");
   host.on_process_events = [](FakeHost& h) {
     if (h.results.size() == 1) h.pref = Sj("栃木県");
   };
