@@ -12,6 +12,14 @@ namespace nanbaru::test {
 
 namespace {
 
+// Shows a pane that wraps its lines at a width a place-name line does not fit in.
+void ShowNarrowWrapping(QPlainTextEdit& pane) {
+  pane.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  pane.resize(120, 200);
+  ShowActive(pane);
+}
+
 // A point of the viewport on line `line` of an unwrapped pane, `column` characters in.
 QPoint PointOf(QPlainTextEdit& pane, int line, int column = 0) {
   QTextCursor cursor(pane.document()->findBlockByNumber(line));
@@ -78,10 +86,7 @@ class PanesTest : public QObject {
 
   void wrappedLineCountsAsEveryPieceShown() {
     QPlainTextEdit pane;
-    pane.setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane.resize(120, 200);
-    ShowActive(pane);
+    ShowNarrowWrapping(pane);
     const Bytes line = Sj("栃木県 鹿沼市 上町 下町 中町 石橋町 久我 栃窪 口粟野");
     AppendPaneLine(pane, "x");
     AppendPaneLine(pane, line);
@@ -105,10 +110,7 @@ class PanesTest : public QObject {
   void writtenBytesComeBackUntilTheLineIsEdited() {
     QVERIFY(TForm1::TextOf(TForm1::ScreenText(kTwinCode)) != kTwinCode);
     QPlainTextEdit pane;
-    pane.setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane.resize(120, 200);
-    ShowActive(pane);
+    ShowNarrowWrapping(pane);
     Bytes line;
     for (int i = 0; i < 12; ++i) line += kTwinCode + Sj("町 ");
     AppendPaneBytes(pane, "y");
