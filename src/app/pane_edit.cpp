@@ -48,6 +48,9 @@ void AppendPaneLine(QPlainTextEdit& pane, const Bytes& line) {
   const bool at_line_start = document->lastBlock().text().isEmpty();
   const QString screen_line = PaneScreenLine(line);
   cursor.insertText(at_line_start ? screen_line + u'\n' : u'\n' + screen_line);
+  // The caret goes after the new line and the pane scrolls to it, so a long result ends on
+  // its last lines.
+  pane.setTextCursor(cursor);
 }
 
 void ClearPane(QPlainTextEdit& pane) {

@@ -11,7 +11,7 @@
 namespace nanbaru {
 
 // Appends by the panes' rule: the line and a line break when the text is empty or ends with a
-// line break, else a line break and the line.
+// line break, else a line break and the line. The caret is left after it, in view.
 void AppendPaneLine(QPlainTextEdit& pane, const Bytes& line);
 void ClearPane(QPlainTextEdit& pane);
 

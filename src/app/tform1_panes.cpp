@@ -15,7 +15,6 @@ void TForm1::Memo1DblClick() {
   // The pane has already selected the word under the pointer, which lies on the clicked line.
   shared.CaretLine = PaneLineAt(*Memo1, Memo1->textCursor().selectionStart());
   AppendPaneBytes(*Memo2, PaneLine(*Memo1, shared.CaretLine));
-  Memo2->moveCursor(QTextCursor::End);
 }
 
 }  // namespace nanbaru

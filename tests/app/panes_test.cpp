@@ -1,6 +1,7 @@
 // The panes' line model, the result pane's click (line number in the count label) and double
 // click (the clicked line collected into the collection pane).
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -189,6 +190,22 @@ class PanesTest : public QObject {
     form.SetCountLabel("count");
     form.Memo1DblClick();
     QCOMPARE(CountLabel(form), Bytes("count"));
+  }
+
+  void appendedLinesLeaveTheCaretAfterThemInView() {
+    WindowFixture f;
+    ShowActive(*f.form);
+    TForm1& form = *f.form;
+    form.ClearResults();
+    for (int i = 1; i <= 50; ++i) form.AppendResult("line " + std::to_string(i));
+    // A caret the user put elsewhere meanwhile goes to the end with the next line.
+    form.Memo1->moveCursor(QTextCursor::Start);
+    for (int i = 51; i <= 100; ++i) form.AppendResult("line " + std::to_string(i));
+    QCOMPARE(form.Memo1->textCursor().position(), form.Memo1->document()->characterCount() - 1);
+    // The pane follows its caret, so the last lines of a long result are the ones shown.
+    QScrollBar* scroll = form.Memo1->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), scroll->maximum());
   }
 
   void collectedTextWithoutFinalBreakGetsOneBeforeTheLine() {
