@@ -178,7 +178,7 @@ void TForm1::CreateControls() {
   setTabOrder(Memo2, Edit4);
 
   OpenDialog1.file_name = QStringLiteral("*.*");
-  OpenDialog1.filters = {T("ＣＳＶファイル（*.ｃｓｖ) (*.csv)"), T("テキスト (*.txt)"),
+  OpenDialog1.filters = {T("ＣＳＶファイル（*.ｃｓｖ) (*.csv)"), T("テキスト(*.txt)"),
                          T("すべてのファイル (*.*)")};
 
   SetRunTimeFonts();

@@ -137,6 +137,8 @@ class ModesTest : public QObject {
     QCOMPARE(s.services.open_calls[0].file_name, QStringLiteral("*.*"));
     QCOMPARE(s.services.open_calls[0].filters.size(), 3);
     QVERIFY(s.services.open_calls[0].filters[0].startsWith(QString::fromUtf8("ＣＳＶファイル")));
+    QCOMPARE(s.services.open_calls[0].filters[1], QString::fromUtf8("テキスト(*.txt)"));
+    QCOMPARE(s.services.open_calls[0].filters[2], QString::fromUtf8("すべてのファイル (*.*)"));
     QCOMPARE(w.shared.DataFileName, chosen);
     QCOMPARE(TextOf(w.Label7), chosen);
     QCOMPARE(TextOf(w.Panel2), chosen);
