@@ -26,12 +26,12 @@ using nanbaru::TForm1;
 
 void PressEnter(TForm1& form) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  QCoreApplication::sendEvent(form.ComboBox1->lineEdit(), &press);
+  QCoreApplication::sendEvent(form.ComboBox1, &press);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  QCoreApplication::sendEvent(form.ComboBox1->lineEdit(), &release);
+  QCoreApplication::sendEvent(form.ComboBox1, &release);
 }
 
-int Scan(TForm1& form, int runs) {
+int Scan(TForm1& form, int runs, const QString& key) {
   form.shared.DataFileName = nanbaru::Utf8ToSjis(NANBARU_BUNDLED_DATA "/KEN_ALL.CSV");
   form.Edit1->clear();
   form.Edit2->clear();
@@ -40,13 +40,13 @@ int Scan(TForm1& form, int runs) {
   QCoreApplication::processEvents();
   std::vector<double> times;
   for (int run = 0; run <= runs; ++run) {
-    form.ComboBox1->setEditText(TForm1::ScreenText(Sj("存在地名")));
+    form.ComboBox1->setEditText(key);
     QElapsedTimer timer;
     timer.start();
     PressEnter(form);
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    if (!nanbaru::Contains(TForm1::TextOf(form.Memo1->toPlainText()), Sj("検索終了 0件"))) {
-      std::fputs("the search did not end with a count of 0\n", stderr);
+    if (!nanbaru::Contains(TForm1::TextOf(form.Memo1->toPlainText()), Sj("検索終了 "))) {
+      std::fputs("the search did not end with its count line\n", stderr);
       return 1;
     }
     if (run > 0) times.push_back(ms);  // The first run warms the page cache.
@@ -72,13 +72,14 @@ int Start(TForm1& form, long long start_us) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const QStringList args = QCoreApplication::arguments();
-  if (args.size() != 3 ||
-      (args[1] != QStringLiteral("scan") && args[1] != QStringLiteral("start"))) {
-    std::fputs("usage: window_bench scan RUNS | window_bench start EPOCH_MICROSECONDS\n", stderr);
+  const bool scan = args.size() == 4 && args[1] == QStringLiteral("scan");
+  if (!scan && (args.size() != 3 || args[1] != QStringLiteral("start"))) {
+    std::fputs("usage: window_bench scan RUNS KEY | window_bench start EPOCH_MICROSECONDS\n",
+               stderr);
     return 2;
   }
   nanbaru::QuietServices services;
   TForm1 form(services);
-  if (args[1] == QStringLiteral("scan")) return Scan(form, std::max(1, args[2].toInt()));
+  if (scan) return Scan(form, std::max(1, args[2].toInt()), args[3]);
   return Start(form, args[2].toLongLong());
 }

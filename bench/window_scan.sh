@@ -4,7 +4,9 @@
 #     national list with a key found nowhere and no prefecture (median of RUNS searches in one
 #     window), against the whole process `nanbaru-search postal` on the same search (median
 #     of RUNS runs). Goal: the window at most twice the command's time.
-#  2. Process start to the window shown (median of RUNS starts). Goal: under 300 ms.
+#  2. The same for a key that lists the most lines a search shows (町: 700 lines), where the
+#     window also draws every line it lists.
+#  3. Process start to the window shown (median of RUNS starts). Goal: under 300 ms.
 #   bench/window_scan.sh [BUILD_DIR] [RUNS]   (defaults build and 15; builds nothing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,22 +32,35 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 key=存在地名
 "$search" postal "$key" | grep -q '検索終了 0件' || { echo "the command found the key" >&2; exit 1; }
-"$search" postal "$key" >/dev/null
-command_us=$(for _ in $(seq "$runs"); do
-  start=${EPOCHREALTIME/[.,]/}
-  "$search" postal "$key" >/dev/null
-  end=${EPOCHREALTIME/[.,]/}
-  echo $((end - start))
-done | median)
-window_ms=$("$bench" scan "$runs" 2>/dev/null)
+many=町
+"$search" postal "$many" | grep -q '検索終了 700件' || { echo "$many lists fewer lines" >&2; exit 1; }
+
+# Median wall time of the whole command in microseconds; its output goes to a file.
+command_us() {
+  "$search" postal "$1" >"$work/out"
+  for _ in $(seq "$runs"); do
+    start=${EPOCHREALTIME/[.,]/}
+    "$search" postal "$1" >"$work/out"
+    end=${EPOCHREALTIME/[.,]/}
+    echo $((end - start))
+  done | median
+}
+command_us=$(command_us "$key")
+window_ms=$("$bench" scan "$runs" "$key" 2>/dev/null)
+many_command_us=$(command_us "$many")
+many_window_ms=$("$bench" scan "$runs" "$many" 2>/dev/null)
 
 start_ms=$(for _ in $(seq "$runs"); do
   "$bench" start "${EPOCHREALTIME/[.,]/}" 2>/dev/null
 done | median)
 
-awk -v c="$command_us" -v w="$window_ms" -v s="$start_ms" 'BEGIN {
+awk -v c="$command_us" -v w="$window_ms" -v mc="$many_command_us" -v mw="$many_window_ms" \
+  -v s="$start_ms" 'BEGIN {
   printf "postal scan of the whole list, key found nowhere:\n"
   printf "  nanbaru-search postal (whole process)  %8.2f ms\n", c / 1000
   printf "  window, Enter to count line            %8.2f ms   (%.2fx, goal <= 2x)\n", w, w * 1000 / c
+  printf "postal search listing 700 lines:\n"
+  printf "  nanbaru-search postal (whole process)  %8.2f ms\n", mc / 1000
+  printf "  window, Enter to count line            %8.2f ms   (%.2fx)\n", mw, mw * 1000 / mc
   printf "process start to window shown            %8.2f ms   (goal < 300 ms)\n", s
 }'

@@ -12,6 +12,7 @@
 //   tform1_clipboard.cpp  copy, clipboard to query, saving the collection
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,8 +199,9 @@ class TForm1 : public QMainWindow, public SearchHost {
   bool outer_size_set_ = false;  // The layout's outer size is met once the frame is known.
 
   PlatformServices& services_;
-  Bytes pref_text_;       // Shift-JIS copy of Edit3, kept in step with its edits.
-  QString current_hint_;  // The status part last copied into the status line.
+  Bytes pref_text_;            // Shift-JIS copy of Edit3, kept in step with its edits.
+  QString current_hint_;       // The status part last copied into the status line.
+  QElapsedTimer events_turn_;  // Since the search last let pending events run.
 };
 
 }  // namespace nanbaru

@@ -44,6 +44,8 @@ void TForm1::SetQueryBusy(bool busy) {
   QPalette palette = ComboBox1->palette();
   palette.setColor(QPalette::Base, BusyColour());
   ComboBox1->setPalette(palette);
+  // A new search lets pending events run at its first turn.
+  events_turn_.invalidate();
 }
 
 void TForm1::AddHistory(const Bytes& text) {
@@ -93,8 +95,13 @@ void TForm1::ClearResults() {
 void TForm1::AppendResult(const Bytes& line) {
   AppendPaneBytes(*Memo1, line);
 }
+// A scan asks after every listed line; pending events run at most once a frame, which no
+// user can tell from every line, while hundreds of repaints per search would make it slow.
 void TForm1::ProcessEvents() {
+  constexpr qint64 kFrameMs = 10;
+  if (events_turn_.isValid() && events_turn_.elapsed() < kFrameMs) return;
   QCoreApplication::processEvents();
+  events_turn_.start();
 }
 
 std::unique_ptr<TextReader> TForm1::OpenDataFile(const Bytes& path) {
