@@ -24,8 +24,8 @@ def read_xpm(path):
     width, height, ncolours, cpp = (int(v) for v in strings[0].split()[:4])
     colours = {}
     for entry in strings[1:1 + ncolours]:
-        key, spec = entry[:cpp], entry[cpp:].split()
-        colours[key] = spec[spec.index("c") + 1]
+        key, fields = entry[:cpp], entry[cpp:].split()
+        colours[key] = fields[fields.index("c") + 1]
     rows = strings[1 + ncolours:1 + ncolours + height]
     if len(rows) != height or any(len(r) != width * cpp for r in rows):
         raise ValueError(f"{path}: pixel rows do not match the header")
