@@ -40,13 +40,12 @@ Bytes PaneLineBytes(const QString& screen_line) {
                                          static_cast<std::size_t>(text.size())));
 }
 
-void AppendPaneLine(QPlainTextEdit& pane, const Bytes& line) {
+void AppendPaneLine(QPlainTextEdit& pane, const QString& screen_line) {
   QTextDocument* document = pane.document();
   QTextCursor cursor(document);
   cursor.movePosition(QTextCursor::End);
   // The text ends with a line break exactly when its last screen line is empty.
   const bool at_line_start = document->lastBlock().text().isEmpty();
-  const QString screen_line = PaneScreenLine(line);
   cursor.insertText(at_line_start ? screen_line + u'\n' : u'\n' + screen_line);
   // The caret goes after the new line and the pane scrolls to it, so a long result ends on
   // its last lines.

@@ -10,9 +10,10 @@
 
 namespace nanbaru {
 
-// Appends by the panes' rule: the line and a line break when the text is empty or ends with a
-// line break, else a line break and the line. The caret is left after it, in view.
-void AppendPaneLine(QPlainTextEdit& pane, const Bytes& line);
+// Appends a line in its screen form by the panes' rule: the line and a line break when the text
+// is empty or ends with a line break, else a line break and the line. The caret is left after
+// it, in view.
+void AppendPaneLine(QPlainTextEdit& pane, const QString& screen_line);
 void ClearPane(QPlainTextEdit& pane);
 
 // One line between its Shift-JIS bytes and its screen form.

@@ -141,15 +141,12 @@ std::int32_t PaneLineAt(const QPlainTextEdit& pane, int position) {
 }
 
 void AppendPaneBytes(QPlainTextEdit& pane, const Bytes& line) {
-  AppendPaneLine(pane, line);
+  const QString shown = PaneScreenLine(line);
+  AppendPaneLine(pane, shown);
   // The line ends the text, or stands before the empty line that follows its break.
   const QTextBlock last = pane.document()->lastBlock();
-  KeepBlockBytes(last.text().isEmpty() && last.previous().isValid() ? last.previous() : last, line);
-}
-
-void KeepBlockBytes(QTextBlock block, const Bytes& bytes) {
-  const QString shown = PaneScreenLine(bytes);
-  if (block.text() == shown) block.setUserData(new BlockBytes(bytes, shown));
+  QTextBlock block = last.text().isEmpty() && last.previous().isValid() ? last.previous() : last;
+  if (block.text() == shown) block.setUserData(new BlockBytes(line, shown));
 }
 
 }  // namespace nanbaru

@@ -29,7 +29,5 @@ std::int32_t PaneLineAt(const QPlainTextEdit& pane, int position);
 
 // Appends a line by the panes' rule (AppendPaneLine) and keeps its bytes.
 void AppendPaneBytes(QPlainTextEdit& pane, const Bytes& line);
-// Keeps the bytes that `block` was written from, for panes filled by other means.
-void KeepBlockBytes(QTextBlock block, const Bytes& bytes);
 
 }  // namespace nanbaru

@@ -64,8 +64,8 @@ class PanesTest : public QObject {
     QCOMPARE(PaneLineCount(pane), 0);
     QCOMPARE(PaneLine(pane, 0), Bytes());
 
-    AppendPaneLine(pane, "a");
-    AppendPaneLine(pane, Sj("　全角 "));
+    AppendPaneBytes(pane, "a");
+    AppendPaneBytes(pane, Sj("　全角 "));
     // A text that ends with a line break has no extra empty line.
     QCOMPARE(PaneLineCount(pane), 2);
     QCOMPARE(PaneLine(pane, 1), Sj("　全角 "));
@@ -81,7 +81,7 @@ class PanesTest : public QObject {
     Bytes wide;
     for (int i = 0; i < 2500; ++i) wide += Sj("あ");
     pane.clear();
-    AppendPaneLine(pane, wide);
+    AppendPaneBytes(pane, wide);
     QCOMPARE(PaneLine(pane, 0), wide.substr(0, 4096));
   }
 
@@ -89,8 +89,8 @@ class PanesTest : public QObject {
     QPlainTextEdit pane;
     ShowNarrowWrapping(pane);
     const Bytes line = Sj("栃木県 鹿沼市 上町 下町 中町 石橋町 久我 栃窪 口粟野");
-    AppendPaneLine(pane, "x");
-    AppendPaneLine(pane, line);
+    AppendPaneBytes(pane, "x");
+    AppendPaneBytes(pane, line);
 
     const std::vector<Bytes> lines = nanbaru::PaneLines(pane);
     QVERIFY(lines.size() >= 3);

@@ -9,6 +9,7 @@
 
 #include "app/fonts.h"
 #include "app/pane_edit.h"
+#include "app/pane_lines.h"
 #include "common/errors.h"
 #include "support/window_fixture.h"
 
@@ -194,17 +195,17 @@ class WindowTest : public QObject {
     WindowFixture f;
     QPlainTextEdit& pane = *f.form->Memo2;
     ClearPane(pane);
-    AppendPaneLine(pane, Sj("一"));
-    AppendPaneLine(pane, "two");
+    AppendPaneBytes(pane, Sj("一"));
+    AppendPaneBytes(pane, "two");
     QCOMPARE(PaneLines(pane), (std::vector<Bytes>{Sj("一"), "two", ""}));
     // A text typed without a final line break gets a break before the next line.
     pane.setPlainText(QStringLiteral("typed"));
-    AppendPaneLine(pane, "next");
+    AppendPaneBytes(pane, "next");
     QCOMPARE(PaneLines(pane), (std::vector<Bytes>{"typed", "next"}));
     // A lone line feed stays inside its line; CR LF breaks it.
     ClearPane(pane);
-    AppendPaneLine(pane, "a\nb");
-    AppendPaneLine(pane, "c\r\nd");
+    AppendPaneBytes(pane, "a\nb");
+    AppendPaneBytes(pane, "c\r\nd");
     QCOMPARE(PaneLines(pane), (std::vector<Bytes>{"a\nb", "c", "d", ""}));
   }
 
