@@ -1,15 +1,8 @@
 #include "common/text_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-
-#include "common/errors.h"
-#include "common/native_path.h"
+#include <utility>
 
 namespace nanbaru {
 
@@ -23,22 +16,12 @@ constexpr char kEndOfFile = 0x1A;
 }  // namespace
 
 // The buffer exists from the start, so the scans never see a null data pointer.
-TextReader::TextReader(const Bytes& path) : buffer_(kBlock), path_utf8_(NativePath(path)) {
-  fd_ = open(path_utf8_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) throw InOutError(CodeFromErrno(errno, path_utf8_.c_str()));
-  // A folder opens for reading here but is no file to read: refuse it at once, as opening
-  // it would be refused elsewhere.
-  struct stat info;
-  if (fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
-    close(fd_);
-    fd_ = -1;
-    throw InOutError(io_code::kAccessDenied);
-  }
-}
+TextReader::TextReader(std::unique_ptr<ByteSource> source)
+    : source_(std::move(source)), buffer_(kBlock) {}
 
-TextReader::~TextReader() {
-  if (fd_ >= 0) close(fd_);
-}
+TextReader::TextReader(const Bytes& path) : TextReader(OpenFileSource(path)) {}
+
+TextReader::~TextReader() = default;
 
 void TextReader::Compact() {
   if (begin_ == 0) return;
@@ -51,14 +34,9 @@ void TextReader::Fill() {
   if (eof_) return;
   Compact();
   if (buffer_.size() < end_ + kBlock) buffer_.resize(std::max(buffer_.size() * 2, end_ + kBlock));
-  ssize_t got;
-  do {
-    got = read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-  } while (got < 0 && errno == EINTR);
-  if (got < 0) throw InOutError(CodeFromErrno(errno));
-  const std::size_t fresh = static_cast<std::size_t>(got);
+  const std::size_t fresh = source_->Read(buffer_.data() + end_, buffer_.size() - end_);
   const void* stop = std::memchr(buffer_.data() + end_, kEndOfFile, fresh);
-  if (got == 0 || stop != nullptr) eof_ = true;
+  if (fresh == 0 || stop != nullptr) eof_ = true;
   end_ = stop != nullptr ? static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data())
                          : end_ + fresh;
 }
@@ -184,10 +162,7 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
 }
 
 void TextReader::Close() {
-  if (fd_ < 0) return;
-  const int result = close(fd_);
-  fd_ = -1;
-  if (result != 0) throw InOutError(CodeFromErrno(errno));
+  source_->Close();
 }
 
 }  // namespace nanbaru

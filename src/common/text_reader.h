@@ -5,19 +5,23 @@
 // longest line and never by the file.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/byte_searcher.h"
+#include "common/byte_source.h"
 #include "common/bytes.h"
 
 namespace nanbaru {
 
 class TextReader {
  public:
-  // Opens for reading; throws InOutError.
+  // Opens a file for reading; throws InOutError.
   explicit TextReader(const Bytes& path);
+  // Reads lines from any source of bytes.
+  explicit TextReader(std::unique_ptr<ByteSource> source);
   ~TextReader();
   TextReader(const TextReader&) = delete;
   TextReader& operator=(const TextReader&) = delete;
@@ -45,13 +49,12 @@ class TextReader {
   void ResolvePendingLf();
   Scan SkipLineByLine(const ByteSearcher& searcher, std::size_t budget, std::string_view& line);
 
-  int fd_ = -1;
+  std::unique_ptr<ByteSource> source_;
   std::vector<char> buffer_;
   std::size_t begin_ = 0;    // First unread byte.
   std::size_t end_ = 0;      // One past the last valid byte.
   bool eof_ = false;         // No more bytes will come from the file.
   bool pending_lf_ = false;  // The previous line ended in a CR at the end of the buffer.
-  std::string path_utf8_;
 };
 
 }  // namespace nanbaru

@@ -1,0 +1,60 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "common/byte_source.h"
+#include "common/errors.h"
+#include "common/native_path.h"
+
+namespace nanbaru {
+
+namespace {
+
+class FileSource : public ByteSource {
+ public:
+  explicit FileSource(int fd) : fd_(fd) {}
+  ~FileSource() override {
+    if (fd_ >= 0) close(fd_);
+  }
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  std::size_t Read(char* into, std::size_t size) override {
+    ssize_t got;
+    do {
+      got = read(fd_, into, size);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) throw InOutError(CodeFromErrno(errno));
+    return static_cast<std::size_t>(got);
+  }
+
+  void Close() override {
+    if (fd_ < 0) return;
+    const int result = close(fd_);
+    fd_ = -1;
+    if (result != 0) throw InOutError(CodeFromErrno(errno));
+  }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<ByteSource> OpenFileSource(const Bytes& path) {
+  const std::string native = NativePath(path);
+  const int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw InOutError(CodeFromErrno(errno, native.c_str()));
+  // A folder opens for reading here but is no file to read: refuse it at once, as opening
+  // it would be refused elsewhere.
+  struct stat info;
+  if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    close(fd);
+    throw InOutError(io_code::kAccessDenied);
+  }
+  return std::make_unique<FileSource>(fd);
+}
+
+}  // namespace nanbaru
