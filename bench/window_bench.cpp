@@ -45,7 +45,7 @@ int Scan(TForm1& form, int runs, const QString& key) {
     timer.start();
     PressEnter(form);
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    if (!nanbaru::Contains(TForm1::TextOf(form.Memo1->toPlainText()), Sj("検索終了 "))) {
+    if (!nanbaru::Contains(nanbaru::TextOf(form.Memo1->toPlainText()), Sj("検索終了 "))) {
       std::fputs("the search did not end with its count line\n", stderr);
       return 1;
     }

@@ -1,5 +1,4 @@
-// The window's construction, the binding of its events, the error guard and the texts at the
-// screen boundary.
+// The window's construction, the binding of its events, the error guard and the hints.
 #include "app/tform1.h"
 
 #include <QCoreApplication>
@@ -7,19 +6,13 @@
 #include <QKeyEvent>
 
 #include "app/hint_text.h"
-#include "app/result_pane.h"
 #include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "results/result_pane.h"
 #include "search/area_search.h"
 #include "search/dispatch.h"
 #include "search/postal_search.h"
 
 namespace nanbaru {
-
-void PictureLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-  QLabel::mouseDoubleClickEvent(event);
-  emit doubleClicked();
-}
 
 TForm1::TForm1(PlatformServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
@@ -92,13 +85,13 @@ void TForm1::PlaceStatusLine() {
 }
 
 void TForm1::combopress(char key) {
-  nanbaru::combopress(*this, key);
+  HandleQueryKey(*this, key);
 }
 void TForm1::SpeedButton2Click() {
-  nanbaru::SpeedButton2Click(*this);
+  RunAreaSearch(*this);
 }
 void TForm1::SpeedButton5Click() {
-  nanbaru::SpeedButton5Click(*this);
+  RunPostalSearch(*this);
 }
 
 bool TForm1::Guard(const std::function<void()>& handler) {
@@ -122,15 +115,6 @@ QString TForm1::ProgramTitle() const {
 QString TForm1::ProgramTitleOf(const QString& program_file_name) {
   const QString stem = program_file_name.section(u'.', 0, 0);
   return stem.left(1) + stem.mid(1).toLower();
-}
-
-Bytes TForm1::TextOf(const QString& text) {
-  return Utf16ToSjis(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                         static_cast<std::size_t>(text.size())));
-}
-
-QString TForm1::ScreenText(const Bytes& bytes) {
-  return QString::fromStdU16String(SjisToUtf16(bytes));
 }
 
 void TForm1::SetHint(QWidget* control, const Bytes& hint, bool show_tip) {

@@ -1,15 +1,13 @@
 #pragma once
-// The main window. Its controls keep their layout names; its methods are the event handlers.
-// The handlers are spread over a few files by concern:
-//   tform1.cpp            construction, event bindings, the error guard, screen texts
-//   tform1_layout.cpp     the controls with their places, texts, hints and tab order
-//   tform1_host.cpp       the search host on the controls
-//   tform1_hints.cpp      ShowAppHint and the status line
-//   tform1_window.cpp     fore (resize), About, the exits
-//   tform1_settings.cpp   FormCreate, FormClose, the settings file
-//   tform1_modes.cpp      the two modes and the choice of the postal data file
-//   tform1_panes.cpp      memocli, Memo1DblClick, the panes' line model
-//   tform1_clipboard.cpp  copy, clipboard to query, saving the collection
+// The main window: its controls under their layout names and its event handlers.
+//
+// Data flows one way through the window. A handler reads the controls as Shift-JIS (through
+// screen_text.h) and hands the work to a search in src/search, which sees the window only as
+// its SearchHost: it reads the query, code and prefecture boxes and reports through the count
+// label, the status line and the result pane. The panes keep their lines as Shift-JIS bytes
+// (src/results), so a line collected into Memo2 and saved is the line the data file held.
+// Clipboard, dialogs, message boxes and the current directory go through PlatformServices.
+// The handlers are spread over tform1_*.cpp by concern, each file named for it.
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -24,24 +22,14 @@
 #include <functional>
 #include <memory>
 
+#include "app/picture_label.h"
 #include "app/platform_services.h"
+#include "app/screen_text.h"
 #include "common/bytes.h"
 #include "search/search_host.h"
 #include "search/shared_state.h"
 
 namespace nanbaru {
-
-// A label that reports double clicks (the mode pictures).
-class PictureLabel : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
- signals:
-  void doubleClicked();
-
- protected:
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-};
 
 // What a file dialog remembers between uses in one run.
 struct FileDialogState {
@@ -106,30 +94,31 @@ class TForm1 : public QMainWindow, public SearchHost {
   Bytes SaveFileName;
 
   // ---- Event handlers ----
-  void FormCreate();
-  // Returns whether the close may go ahead (false when the settings file could not be written).
+  void FormCreate();  // Fonts, settings file, start-up mode.
+  // Writes the settings file; returns whether the close may go ahead (false when it could not
+  // be written).
   bool FormClose();
-  void ShowAppHint();
-  void fore();
-  void BitBtn1Click();
+  void ShowAppHint();   // The current hint into the status line.
+  void fore();          // Resize: the panes and bars follow the window's size.
+  void BitBtn1Click();  // Exit.
   void exit1Click();
-  void font1Click();
-  void combopress(char key);
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-  void SpeedButton3Click();
-  void SpeedButton4Click();
-  void SpeedButton5Click();
-  void SpeedButton6Click();
-  void SpeedButton7Click();
-  void SpeedButton8Click();
-  void SpeedButton9Click();
-  void Image1DblClick();
-  void Image2DblClick();
-  void K1Click();
-  void save1Click();
-  void memocli();
-  void Memo1DblClick();
+  void font1Click();          // The About box.
+  void combopress(char key);  // A key in the query box: Enter searches.
+  void SpeedButton1Click();   // Choose the postal data file (as K1Click).
+  void SpeedButton2Click();   // Area-code search.
+  void SpeedButton3Click();   // Phone mode.
+  void SpeedButton4Click();   // Postal mode.
+  void SpeedButton5Click();   // Postal search.
+  void SpeedButton6Click();   // The clipboard's first line becomes the query.
+  void SpeedButton7Click();   // Copy the focused pane's selection.
+  void SpeedButton8Click();   // As SpeedButton6Click.
+  void SpeedButton9Click();   // As SpeedButton7Click.
+  void Image1DblClick();      // Phone mode.
+  void Image2DblClick();      // Postal mode.
+  void K1Click();             // Choose the postal data file.
+  void save1Click();          // Save the collection pane to a file.
+  void memocli();             // The clicked line's number into the count label.
+  void Memo1DblClick();       // Collect the clicked result line into Memo2.
 
   // Runs one handler; an error that escapes it is shown in the error box, once, and the
   // window goes on. Returns false when an error was shown.
@@ -139,9 +128,6 @@ class TForm1 : public QMainWindow, public SearchHost {
   QString ProgramTitle() const;
   static QString ProgramTitleOf(const QString& program_file_name);
 
-  // Shift-JIS texts of controls, converted at the screen boundary.
-  static Bytes TextOf(const QString& text);
-  static QString ScreenText(const Bytes& bytes);
   // The hint of a control: the tip before the first "|", the status part after it.
   void SetHint(QWidget* control, const Bytes& hint, bool show_tip);
   void SetHint(QAction* item, const Bytes& hint);

@@ -2,11 +2,9 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
-#include "app/pane_lines.h"
 #include "app/tform1.h"
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "common/text_writer.h"
+#include "results/pane_lines.h"
 
 namespace nanbaru {
 
@@ -39,10 +37,7 @@ void TForm1::save1Click() {
   QString chosen;
   if (!services().RunSaveDialog(this, SaveDialog1.file_name, chosen)) return;
   SaveDialog1.file_name = chosen;
-  // A name Shift-JIS cannot hold would name another file once converted.
-  Bytes name;
-  if (!Utf8ToSjisExact(chosen.toStdString(), name)) throw InOutError(io_code::kPathNotFound);
-  SaveFileName = name;
+  SaveFileName = ChosenPath(chosen);
   // The old file stays as it was until the new one is complete.
   SafeTextWriter file(SaveFileName);
   for (const Bytes& line : PaneLines(*Memo2)) file.WriteLine(line);

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 
 #include "app/caption_bytes.h"
-#include "app/pane_edit.h"
-#include "app/pane_lines.h"
 #include "app/tform1.h"
+#include "results/pane_edit.h"
+#include "results/pane_lines.h"
 
 namespace nanbaru {
 

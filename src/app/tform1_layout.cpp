@@ -5,9 +5,9 @@
 #include "app/fonts.h"
 #include "app/input_method.h"
 #include "app/pictures.h"
-#include "app/result_pane.h"
 #include "app/tform1.h"
 #include "common/sjis_codec.h"
+#include "results/result_pane.h"
 
 namespace nanbaru {
 
@@ -15,7 +15,7 @@ namespace {
 
 // Layout texts are held as the Shift-JIS bytes the system reads back, shown through the codec.
 QString T(const char* utf8) {
-  return TForm1::ScreenText(Sj(utf8));
+  return ScreenText(Sj(utf8));
 }
 
 QLabel* MakeLabel(QWidget* parent, int left, int top, int width, int height, const char* text) {

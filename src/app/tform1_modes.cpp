@@ -2,7 +2,6 @@
 #include "app/caption_bytes.h"
 #include "app/settings_file.h"
 #include "app/tform1.h"
-#include "common/errors.h"
 #include "common/native_path.h"
 #include "common/sjis_codec.h"
 
@@ -19,16 +18,8 @@ void SetFiltersShown(TForm1& form, bool shown) {
 
 // The column header sizes itself to its text, as the labels do at start-up.
 void SetColumnHeader(QLabel* header, const Bytes& text) {
-  header->setText(TForm1::ScreenText(text));
+  header->setText(ScreenText(text));
   header->adjustSize();
-}
-
-// The chosen file's path as Shift-JIS. A name Shift-JIS cannot hold is refused rather than
-// turned into the name of another file.
-Bytes ChosenPath(const QString& chosen) {
-  Bytes path;
-  if (!Utf8ToSjisExact(chosen.toStdString(), path)) throw InOutError(io_code::kPathNotFound);
-  return path;
 }
 
 }  // namespace

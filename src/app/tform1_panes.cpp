@@ -1,8 +1,8 @@
 // The result pane's click handlers.
-#include "app/pane_lines.h"
 #include "app/tform1.h"
 #include "common/number.h"
 #include "common/sjis_codec.h"
+#include "results/pane_lines.h"
 
 namespace nanbaru {
 

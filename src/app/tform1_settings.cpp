@@ -1,11 +1,11 @@
 // Start-up, shut-down and the settings file.
 #include "app/caption_bytes.h"
-#include "app/pane_edit.h"
 #include "app/settings_file.h"
 #include "app/tform1.h"
 #include "common/native_path.h"
 #include "common/number.h"
 #include "common/sjis_codec.h"
+#include "results/pane_edit.h"
 
 namespace nanbaru {
 

@@ -42,7 +42,7 @@ int RunAreaCommand(std::span<char* const> raw_args) {
     // relative --file is therefore found where the user meant it.
     host.start_dir = WithTrailingSeparator(CurrentDir());
     host.shared.DataFileName = DataFile(args);
-    SpeedButton2Click(host);
+    RunAreaSearch(host);
   });
 
   std::vector<std::string> failures;

@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "results/pane_text.h"
 #include "search/search_host.h"
 
 namespace nanbaru {
@@ -21,7 +20,9 @@ class CliHost : public SearchHost {
   Bytes count_label;
   Bytes status;
   std::optional<StatusColour> status_colour;  // unset until a search sets it
-  PaneText results;
+  // The result pane's text: a search starts on an empty pane, so every line it appends ends
+  // with CR LF.
+  Bytes results;
   Bytes start_dir;
   Bytes last_area_file;
   bool chooser_opened = false;
@@ -42,8 +43,8 @@ class CliHost : public SearchHost {
   void SetCountLabel(const Bytes& text) override { count_label = text; }
   void SetStatus(const Bytes& text) override { status = text; }
   void SetStatusColour(StatusColour colour) override { status_colour = colour; }
-  void ClearResults() override { results.Clear(); }
-  void AppendResult(const Bytes& line) override { results.Append(line); }
+  void ClearResults() override { results.clear(); }
+  void AppendResult(const Bytes& line) override { results += line + "\r\n"; }
   // Nothing else runs while a search does.
   void ProcessEvents() override {}
   bool EventsCanInterleave() const override { return false; }

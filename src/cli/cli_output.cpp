@@ -35,7 +35,7 @@ JsonObject StateJson(const CliHost& host, const std::optional<Bytes>& error) {
   if (error) error_text = SjisToUtf8(*error);
 
   JsonObject json;
-  json.Text("result_pane", SjisToUtf8(host.results.text()));
+  json.Text("result_pane", SjisToUtf8(host.results));
   json.Text("query_box", SjisToUtf8(host.query));
   json.Text("new_code_box", SjisToUtf8(host.new_code));
   json.Text("pref_box", SjisToUtf8(host.pref));
@@ -52,13 +52,13 @@ JsonObject StateJson(const CliHost& host, const std::optional<Bytes>& error) {
 std::string RenderOutput(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error) {
   switch (mode) {
     case OutputMode::kSjis:
-      return host.results.text();
+      return host.results;
     case OutputMode::kJson:
       return StateJson(host, error).Finish();
     case OutputMode::kUtf8:
       break;
   }
-  return PaneUtf8(host.results.text());
+  return PaneUtf8(host.results);
 }
 
 bool WriteStdout(std::string_view text) {

@@ -48,7 +48,7 @@ int RunPostalCommand(std::span<char* const> raw_args) {
   host.pref = args.Value("pref");
   host.shared.DataFileName = DataFile(args);
 
-  const std::optional<Bytes> error = CatchSearchError([&] { SpeedButton5Click(host); });
+  const std::optional<Bytes> error = CatchSearchError([&] { RunPostalSearch(host); });
 
   std::vector<std::string> failures;
   if (error) failures.push_back(SjisToUtf8(*error));

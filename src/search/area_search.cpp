@@ -61,7 +61,7 @@ std::int32_t ShowMatches(SearchHost& host, TextReader& reader, const Bytes& key)
 
 }  // namespace
 
-void SpeedButton2Click(SearchHost& host) {
+void RunAreaSearch(SearchHost& host) {
   if (host.QueryText().empty()) return;
   if (host.QueryBusy()) return;
   const BusyScope busy(host);

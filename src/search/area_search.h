@@ -1,5 +1,5 @@
 #pragma once
-// The area-code search (the phone-mode search button's handler, without the window).
+// The area-code search: the area-code file scanned for the query.
 
 #include "search/search_host.h"
 
@@ -7,6 +7,6 @@ namespace nanbaru {
 
 // Runs one area-code search through the host. Errors are rethrown after the file is closed
 // and the busy colour is given back.
-void SpeedButton2Click(SearchHost& host);
+void RunAreaSearch(SearchHost& host);
 
 }  // namespace nanbaru

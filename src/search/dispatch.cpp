@@ -6,18 +6,18 @@
 
 namespace nanbaru {
 
-void combopress(SearchHost& host, char key) {
+void HandleQueryKey(SearchHost& host, char key) {
   if (key != kEnterKey) return;
   if (host.QueryText().empty()) return;
   if (IsPhonePath(host.Shared().DataFileName)) {
-    SpeedButton2Click(host);
+    RunAreaSearch(host);
     return;
   }
   // The postal search copies the code boxes again and builds its own key; this copy and key
   // remain only when that search declines because one is already running.
   TakeCodeFromBoxes(host);
   host.Shared().SearchText = Trim(host.QueryText());
-  SpeedButton5Click(host);
+  RunPostalSearch(host);
 }
 
 }  // namespace nanbaru

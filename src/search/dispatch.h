@@ -7,8 +7,8 @@ namespace nanbaru {
 
 inline constexpr char kEnterKey = '\r';
 
-// The query box's key-press handler: Enter starts the search of the current mode. The key
-// itself is never changed, so it always goes on to the box.
-void combopress(SearchHost& host, char key);
+// A key typed in the query box: Enter starts the search of the current mode. The key itself
+// is never changed, so it always goes on to the box.
+void HandleQueryKey(SearchHost& host, char key);
 
 }  // namespace nanbaru

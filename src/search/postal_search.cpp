@@ -73,7 +73,7 @@ void Search(SearchHost& host) {
 
 }  // namespace
 
-void SpeedButton5Click(SearchHost& host) {
+void RunPostalSearch(SearchHost& host) {
   if (host.QueryBusy()) return;
   if (host.QueryText().empty()) return;
   host.SetQueryBusy(true);

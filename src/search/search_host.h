@@ -50,7 +50,7 @@ class SearchHost {
 
   // Opens the data file for line reading; throws InOutError.
   virtual std::unique_ptr<TextReader> OpenDataFile(const Bytes& path) = 0;
-  // The postal data-file chooser (SpeedButton1Click), run when the data file cannot be opened.
+  // The postal data-file chooser, run when the data file cannot be opened.
   virtual void ChooseDataFile() = 0;
 
   // Area-code search: the start directory (Label9), entering it, and Label11.

@@ -8,10 +8,11 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
-#include "app/pane_lines.h"
 #include "common/bytes.h"
+#include "results/pane_lines.h"
 #include "support/scratch_fs.h"
 #include "support/window_fixture.h"
 
@@ -149,11 +150,12 @@ class ClipboardTest : public QObject {
     form.Edit3->setText(Screen("栃木県"));
     form.SetQueryText(Sj("鹿沼市"));
     form.SpeedButton5Click();
-    std::int32_t found = -1;
-    for (std::int32_t i = 0; i < PaneLineCount(*form.Memo1) && found < 0; ++i)
-      if (Contains(PaneLine(*form.Memo1, i), Sj("上粕尾"))) found = i;
-    QVERIFY(found >= 0);
-    const Bytes line = PaneLine(*form.Memo1, found);
+    const std::vector<Bytes> lines = nanbaru::PaneLines(*form.Memo1);
+    const auto at =
+        std::ranges::find_if(lines, [](const Bytes& l) { return Contains(l, Sj("上粕尾")); });
+    QVERIFY(at != lines.end());
+    const Bytes& line = *at;
+    const int found = static_cast<int>(at - lines.begin());
 
     const QTextBlock block = form.Memo1->document()->findBlockByNumber(found);
     Select(*form.Memo1, block.position(), block.position() + block.length() - 1);
@@ -192,7 +194,7 @@ class ClipboardTest : public QObject {
     f.form->save1->trigger();
     QVERIFY(f.services.boxes.empty());
     QCOMPARE(FileBytes(full), Bytes("x\r\n"));
-    QCOMPARE(form.SaveFileName, TForm1::TextOf(full));
+    QCOMPARE(form.SaveFileName, nanbaru::TextOf(full));
   }
 
   void wrappedLineIsSavedAsItsPieces() {
@@ -220,7 +222,7 @@ class ClipboardTest : public QObject {
     WindowFixture f;
     f.form->Memo2->setPlainText("x");
     Save(f, Screen("\U0001F4EE.txt"));
-    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("不正なﾌｧｲﾙ名です.")));
+    QCOMPARE(LastBox(f.services), nanbaru::ScreenText(Sj("不正なﾌｧｲﾙ名です.")));
     QCOMPARE(Entries(QDir::currentPath()), QStringList());
   }
 
@@ -232,7 +234,7 @@ class ClipboardTest : public QObject {
     if (!immutable.set()) QSKIP("files cannot be made immutable here");
     f.form->Memo2->setPlainText("new");
     Save(f, "old.txt");
-    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました.")));
+    QCOMPARE(LastBox(f.services), nanbaru::ScreenText(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました.")));
     QCOMPARE(FileBytes("old.txt"), Bytes("old\r\n"));
     QVERIFY(std::filesystem::status("old.txt").permissions() == permissions);
     QCOMPARE(Entries(QDir::currentPath()), QStringList{"old.txt"});
@@ -248,7 +250,7 @@ class ClipboardTest : public QObject {
     disk.Fill("filler");
     for (int i = 0; i < 200; ++i) AppendPaneBytes(*f.form->Memo2, Bytes(100, 'z'));
     Save(f, "disk/keep.txt");
-    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("ﾃﾞｨｽｸがいっぱいです.")));
+    QCOMPARE(LastBox(f.services), nanbaru::ScreenText(Sj("ﾃﾞｨｽｸがいっぱいです.")));
     QCOMPARE(FileBytes("disk/keep.txt"), Bytes("old\r\n"));
     QCOMPARE(Entries("disk"), (QStringList{"filler", "keep.txt"}));
   }
@@ -262,7 +264,7 @@ class ClipboardTest : public QObject {
     if (!disk.SetReadOnly()) QSKIP("the scratch file system cannot be made read-only");
     f.form->Memo2->setPlainText("new");
     Save(f, "disk/keep.txt");
-    QCOMPARE(LastBox(f.services), TForm1::ScreenText(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました.")));
+    QCOMPARE(LastBox(f.services), nanbaru::ScreenText(Sj("ﾌｧｲﾙへのｱｸｾｽが拒否されました.")));
     QCOMPARE(FileBytes("disk/keep.txt"), Bytes("old\r\n"));
     Save(f, "disk/new.txt");
     QCOMPARE(Entries("disk"), QStringList{"keep.txt"});
@@ -292,7 +294,7 @@ class ClipboardTest : public QObject {
     typist.start(10);
     QVERIFY(form.Guard([&form] { form.save1Click(); }));
     QCOMPARE(FileBytes("typed"), Bytes("new\r\n"));
-    QCOMPARE(TForm1::ScreenText(form.SaveFileName), here + "/typed");
+    QCOMPARE(nanbaru::ScreenText(form.SaveFileName), here + "/typed");
     QCOMPARE(QDir::currentPath(), here);
   }
 };

@@ -27,7 +27,7 @@ void PostalMode(TForm1& form) {
 
 // A window in phone mode on the bundled area-code file.
 void PhoneMode(TForm1& form) {
-  form.Label9->setText(TForm1::ScreenText(DataDir()));
+  form.Label9->setText(nanbaru::ScreenText(DataDir()));
   form.shared.DataFileName = AreaDataPath();
 }
 
@@ -112,7 +112,7 @@ class DispatchTest : public QObject {
     const std::vector<Bytes> lines = PaneLines(*w.Memo1);
     QVERIFY(lines.front().starts_with("   0289"));
     QVERIFY(EndsWithCountLine(lines));
-    QVERIFY(TForm1::TextOf(w.Panel2->text()).starts_with(Sj("検索件数　")));
+    QVERIFY(nanbaru::TextOf(w.Panel2->text()).starts_with(Sj("検索件数　")));
     QCOMPARE(w.ComboBox1->count(), 1);
   }
 
@@ -150,7 +150,7 @@ class DispatchTest : public QObject {
       ran_inside = true;
       QVERIFY(w.QueryBusy());
       QVERIFY(w.ComboBox1->palette().color(QPalette::Base) != idle);
-      QCOMPARE(TForm1::TextOf(w.Panel2->text()), Sj("　現在　検索中"));
+      QCOMPARE(nanbaru::TextOf(w.Panel2->text()), Sj("　現在　検索中"));
       QCOMPARE(w.Panel2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
       w.SpeedButton5->click();
       w.SpeedButton2->click();
@@ -204,7 +204,7 @@ class DispatchTest : public QObject {
     Type(w, Qt::Key_Return);
     QCOMPARE(f.services.boxes.size(), std::size_t{1});
     QCOMPARE(f.services.boxes[0].caption, QStringLiteral("dispatch_test"));
-    QCOMPARE(TForm1::TextOf(f.services.boxes[0].text), Sj("ﾌｧｲﾙが見つかりません."));
+    QCOMPARE(nanbaru::TextOf(f.services.boxes[0].text), Sj("ﾌｧｲﾙが見つかりません."));
     QVERIFY(!w.QueryBusy());
     w.shared.DataFileName = AreaDataPath();
     Type(w, Qt::Key_Return);

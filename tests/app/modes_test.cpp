@@ -11,7 +11,7 @@ namespace nanbaru::test {
 namespace {
 
 QString Screen(const Bytes& bytes) {
-  return TForm1::ScreenText(bytes);
+  return nanbaru::ScreenText(bytes);
 }
 
 std::vector<Bytes> SettingsWith(const Bytes& data_file, const Bytes& postal_file) {

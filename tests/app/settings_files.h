@@ -57,16 +57,16 @@ struct Session {
   std::vector<Bytes> BoxTexts() const {
     std::vector<Bytes> texts;
     for (const ScriptedServices::Box& box : services.boxes)
-      texts.push_back(TForm1::TextOf(box.text));
+      texts.push_back(nanbaru::TextOf(box.text));
     return texts;
   }
 };
 
 inline Bytes Caption(const QWidget& window) {
-  return TForm1::TextOf(window.windowTitle());
+  return nanbaru::TextOf(window.windowTitle());
 }
 inline Bytes TextOf(const QLabel* label) {
-  return TForm1::TextOf(label->text());
+  return nanbaru::TextOf(label->text());
 }
 
 enum class Layout { kNone, kPhone, kPostal };

@@ -8,9 +8,9 @@
 #include <QTextBlock>
 
 #include "app/fonts.h"
-#include "app/pane_edit.h"
-#include "app/pane_lines.h"
 #include "common/errors.h"
+#include "results/pane_edit.h"
+#include "results/pane_lines.h"
 #include "support/window_fixture.h"
 
 namespace nanbaru::test {
@@ -22,9 +22,9 @@ class WindowTest : public QObject {
   void stateHoldersKeepTheirCaptionsExactly() {
     WindowFixture f;
     // Their captions are read back as Shift-JIS bytes, so they must survive the screen.
-    QCOMPARE(TForm1::TextOf(f.form->Label7->text()), Sj("Label7 ｃｄ　dir"));
-    QCOMPARE(TForm1::TextOf(f.form->Label11->text()), Sj("Label11"));
-    f.form->Label9->setText(TForm1::ScreenText(Sj("/tmp/起動ディレクトリ/")));
+    QCOMPARE(nanbaru::TextOf(f.form->Label7->text()), Sj("Label7 ｃｄ　dir"));
+    QCOMPARE(nanbaru::TextOf(f.form->Label11->text()), Sj("Label11"));
+    f.form->Label9->setText(nanbaru::ScreenText(Sj("/tmp/起動ディレクトリ/")));
     QCOMPARE(f.form->StartDir(), Sj("/tmp/起動ディレクトリ/"));
   }
 
@@ -219,7 +219,7 @@ class WindowTest : public QObject {
     QCOMPARE(f.services.boxes.size(), std::size_t{2});
     QCOMPARE(f.services.boxes[0].kind, ScriptedServices::Box::kError);
     QCOMPARE(f.services.boxes[0].caption, QStringLiteral("window_test"));
-    QCOMPARE(TForm1::TextOf(f.services.boxes[0].text), Sj("ﾌｧｲﾙが見つかりません."));
+    QCOMPARE(nanbaru::TextOf(f.services.boxes[0].text), Sj("ﾌｧｲﾙが見つかりません."));
     QCOMPARE(f.services.boxes[1].text, QStringLiteral("broken."));
   }
 

@@ -43,7 +43,7 @@ class AreaSearchTest : public ::testing::Test {
 
   void Search(const Bytes& query) {
     host_.query = query;
-    SpeedButton2Click(host_);
+    RunAreaSearch(host_);
   }
 
   fs::path dir_;
@@ -195,7 +195,7 @@ TEST_F(AreaSearchTest, MissingFileLeavesThePreviousResults) {
   host_.shared.DataFileName = (dir_ / "missing.txt").string();
   host_.query = Sj("０１");
   try {
-    SpeedButton2Click(host_);
+    RunAreaSearch(host_);
     ADD_FAILURE() << "no error";
   } catch (const InOutError& error) {
     EXPECT_EQ(error.message(), Sj("ﾌｧｲﾙが見つかりません"));

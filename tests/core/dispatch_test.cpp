@@ -20,13 +20,13 @@ bool RanPostalSearch(const FakeHost& host) {
 TEST(Dispatch, OnlyEnterWithAQueryStartsASearch) {
   FakeHost host;
   host.query = "322";
-  combopress(host, 'a');
+  HandleQueryKey(host, 'a');
   EXPECT_TRUE(host.calls.empty());
 
   FakeHost empty;
   empty.old_code = "32201";
   empty.shared.DataFileName = kNationalList;
-  combopress(empty, kEnterKey);
+  HandleQueryKey(empty, kEnterKey);
   EXPECT_EQ(empty.calls, std::vector<std::string>{"QueryText"});
 }
 
@@ -35,7 +35,7 @@ TEST(Dispatch, PhonePathRunsTheAreaSearchWithTheQueryAsTyped) {
   host.shared.DataFileName = Sj("/nowhere/郵電話.txt");
   host.query = Sj(" ０２８９ ");
   host.old_code = "32201";
-  EXPECT_THROW(combopress(host, kEnterKey), AppError);  // no such area-code file
+  EXPECT_THROW(HandleQueryKey(host, kEnterKey), AppError);  // no such area-code file
   EXPECT_TRUE(RanAreaSearch(host));
   EXPECT_FALSE(RanPostalSearch(host));
   EXPECT_TRUE(host.CallsNamed("OldCodeText").empty());
@@ -46,7 +46,7 @@ TEST(Dispatch, PostalModeCopiesTheCodeBoxesThenSearches) {
   FakeHost host = NationalHost("鹿沼市");
   host.new_code = "3220061";
   host.old_code = "32201";
-  combopress(host, kEnterKey);
+  HandleQueryKey(host, kEnterKey);
   EXPECT_TRUE(RanPostalSearch(host));
   EXPECT_EQ(host.query, "32201");
   EXPECT_EQ(host.new_code, "");
@@ -55,7 +55,7 @@ TEST(Dispatch, PostalModeCopiesTheCodeBoxesThenSearches) {
 
   FakeHost spaces = NationalHost("鹿沼市");
   spaces.new_code = "  ";
-  combopress(spaces, kEnterKey);
+  HandleQueryKey(spaces, kEnterKey);
   EXPECT_EQ(spaces.query, Sj("鹿沼市"));
 }
 
@@ -64,7 +64,7 @@ TEST(Dispatch, WhileAPostalSearchRunsEnterOnlySetsTheBoxesAndTheKey) {
   host.busy = true;
   host.old_code = " 32201 ";
   host.new_code = "3220061";
-  combopress(host, kEnterKey);
+  HandleQueryKey(host, kEnterKey);
   EXPECT_EQ(host.query, " 32201 ");
   EXPECT_EQ(host.new_code, "");
   EXPECT_EQ(host.shared.SearchText, "32201");
@@ -75,7 +75,7 @@ TEST(Dispatch, EnterWithAPostalFileInAPhonePathRunsTheAreaSearch) {
   FakeHost host;
   host.shared.DataFileName = Sj("/nowhere/電話/KEN_ALL.CSV");
   host.query = Sj("鹿沼市");
-  EXPECT_THROW(combopress(host, kEnterKey), AppError);  // no such area-code file
+  EXPECT_THROW(HandleQueryKey(host, kEnterKey), AppError);  // no such area-code file
   EXPECT_TRUE(RanAreaSearch(host));
 }
 

@@ -34,7 +34,7 @@ Outcome Search(const Bytes& path, const Bytes& query, const Bytes& pref, bool in
   host.pref = pref;
   Outcome outcome;
   try {
-    SpeedButton5Click(host);
+    RunPostalSearch(host);
   } catch (const AppError& e) {
     outcome.error = e.message();
   }
@@ -91,7 +91,7 @@ TEST(PostalScan, DirectoryAndUnreadableFileAskForAnotherFile) {
     FakeHost host;
     host.shared.DataFileName = path;
     host.query = Sj("鹿沼市");
-    SpeedButton5Click(host);
+    RunPostalSearch(host);
     EXPECT_EQ(host.chooser_runs, 1) << path;
     EXPECT_EQ(host.results.size(), 3u) << path;
     EXPECT_FALSE(host.busy);

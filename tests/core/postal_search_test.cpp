@@ -23,7 +23,7 @@ std::string Call(std::string_view name, std::string_view utf8_argument) {
 FakeHost NationalSearch(std::string_view query, std::string_view pref = "") {
   FakeHost host = NationalHost(query);
   host.pref = Sj(pref);
-  SpeedButton5Click(host);
+  RunPostalSearch(host);
   return host;
 }
 
@@ -116,12 +116,12 @@ TEST(PostalSearch, DeclinesWhenBusyOrTheQueryIsEmpty) {
   FakeHost busy;
   busy.busy = true;
   busy.query = "322";
-  SpeedButton5Click(busy);
+  RunPostalSearch(busy);
   EXPECT_EQ(busy.calls, std::vector<std::string>{"QueryBusy"});
 
   FakeHost empty;
   empty.old_code = "32201";
-  SpeedButton5Click(empty);
+  RunPostalSearch(empty);
   EXPECT_EQ(empty.calls, (std::vector<std::string>{"QueryBusy", "QueryText"}));
   EXPECT_FALSE(empty.busy);
 }
@@ -130,7 +130,7 @@ TEST(PostalSearch, CodeBoxesOverrideTheQuery) {
   FakeHost host = NationalHost("鹿沼市");
   host.new_code = "3220061";
   host.old_code = "32201";
-  SpeedButton5Click(host);
+  RunPostalSearch(host);
   EXPECT_EQ(host.query, "32201");
   EXPECT_EQ(host.new_code, "");
   EXPECT_EQ(host.old_code, "32201");
@@ -138,7 +138,7 @@ TEST(PostalSearch, CodeBoxesOverrideTheQuery) {
 
   host.old_code = "";
   host.new_code = Sj("３２２００６１");
-  SpeedButton5Click(host);
+  RunPostalSearch(host);
   EXPECT_EQ(host.query, "3220061");
   EXPECT_EQ(host.results.size(), 3u);
   EXPECT_EQ(host.history, (std::vector<Bytes>{"32201", "3220061"}));
@@ -150,7 +150,7 @@ TEST(PostalSearch, MissingFileGivesGuidanceAndTheChooser) {
     host.shared.DataFileName = path;
     host.query = Sj("鹿沼市");
     host.results = {"old"};
-    SpeedButton5Click(host);
+    RunPostalSearch(host);
     EXPECT_EQ(host.results,
               (std::vector<Bytes>{
                   Sj("ファイルが見つかりません。読むファイルを設定します。"),
@@ -171,7 +171,7 @@ TEST(PostalSearch, ChooserFailureStillFreesTheQueryBox) {
   FakeHost host;
   host.query = "322";
   host.on_choose_data_file = [](FakeHost&) { throw InOutError(5); };
-  EXPECT_THROW(SpeedButton5Click(host), InOutError);
+  EXPECT_THROW(RunPostalSearch(host), InOutError);
   EXPECT_FALSE(host.busy);
 }
 
@@ -184,7 +184,7 @@ TEST(PostalSearch, BadOldCodeEndsTheScanKeepingWhatWasListed) {
   host.shared.DataFileName = dir.Write("bad.csv", good + "\r\n" + bad + "\r\n" + good + "\r\n");
   host.query = Sj("鹿沼市");
   try {
-    SpeedButton5Click(host);
+    RunPostalSearch(host);
     FAIL() << "no error";
   } catch (const ConvertError& e) {
     EXPECT_EQ(e.message(), Sj("'3x' は整数ではありません"));
@@ -200,7 +200,7 @@ TEST(PostalSearch, ReadErrorEndsTheScan) {
   FakeHost host;
   host.shared.DataFileName = "/proc/self/mem";  // opens, but reading at 0 fails
   host.query = Sj("鹿沼市");
-  EXPECT_EQ(IoCodeOf([&] { SpeedButton5Click(host); }), CodeFromErrno(EIO));
+  EXPECT_EQ(IoCodeOf([&] { RunPostalSearch(host); }), CodeFromErrno(EIO));
   EXPECT_FALSE(host.busy);
   EXPECT_EQ(host.status, Sj("　現在　検索中"));
 }
@@ -215,9 +215,9 @@ TEST(PostalSearch, LinesReadLaterUseTheKeyAsItNowStands) {
     // The user types another query and presses Enter: the running search keeps going with
     // the new text as its key, and the second search declines.
     h.query = Sj("千手町");
-    combopress(h, kEnterKey);
+    HandleQueryKey(h, kEnterKey);
   };
-  SpeedButton5Click(host);
+  RunPostalSearch(host);
   EXPECT_EQ(host.results, (std::vector<Bytes>{Sj(" 322     322-0061  栃木県   鹿沼市 千手町"), "  ",
                                               Sj("    検索終了 1件です。")}));
   EXPECT_EQ(host.CallsNamed("SetQueryBusy"),
@@ -232,7 +232,7 @@ TEST(PostalSearch, PrefectureTypedDuringTheScanTakesEffect) {
   host.on_process_events = [](FakeHost& h) {
     if (h.results.size() == 1) h.pref = Sj("栃木県");
   };
-  SpeedButton5Click(host);
+  RunPostalSearch(host);
   ASSERT_EQ(host.results.size(), 117u);
   EXPECT_EQ(host.results[114], Sj("  栃木県のみの検索をしました。"));
 }

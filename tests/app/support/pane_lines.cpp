@@ -2,7 +2,7 @@
 
 #include <QTextBlock>
 
-#include "app/pane_edit.h"
+#include "results/pane_edit.h"
 
 namespace nanbaru::test {
 

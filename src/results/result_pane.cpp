@@ -1,4 +1,4 @@
-#include "app/result_pane.h"
+#include "results/result_pane.h"
 
 #include <QMouseEvent>
 

@@ -1,13 +1,12 @@
-#include "app/pane_lines.h"
+#include "results/pane_lines.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
 
-#include "app/pane_edit.h"
 #include "common/sjis_codec.h"
-#include "results/pane_text.h"
+#include "results/pane_edit.h"
 
 namespace nanbaru {
 
@@ -96,14 +95,6 @@ std::vector<DisplayLine> DisplayLines(const QPlainTextEdit& pane) {
 }
 
 }  // namespace
-
-std::int32_t PaneLineCount(const QPlainTextEdit& pane) {
-  if (!Wraps(pane)) {
-    const QTextDocument* document = pane.document();
-    return document->blockCount() - (document->lastBlock().text().isEmpty() ? 1 : 0);
-  }
-  return static_cast<std::int32_t>(DisplayLines(pane).size());
-}
 
 Bytes PaneLine(const QPlainTextEdit& pane, std::int32_t index) {
   if (index < 0) return Bytes();

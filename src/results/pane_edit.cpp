@@ -1,4 +1,4 @@
-#include "app/pane_edit.h"
+#include "results/pane_edit.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

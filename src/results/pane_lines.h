@@ -18,11 +18,12 @@
 
 namespace nanbaru {
 
-// The number of lines, less one when the last line is empty: an empty pane has none.
-std::int32_t PaneLineCount(const QPlainTextEdit& pane);
+inline constexpr int kPaneLineLimit = 4096;  // A fetched line is cut to this many bytes.
+
 // Line `index` (0-based) without its break, cut to kPaneLineLimit bytes; empty past the end.
 Bytes PaneLine(const QPlainTextEdit& pane, std::int32_t index);
-// Every line, as PaneLineCount counts them, each cut as PaneLine cuts it.
+// Every line, less the last when it is empty (an empty pane has none), each cut as PaneLine
+// cuts it.
 std::vector<Bytes> PaneLines(const QPlainTextEdit& pane);
 // The index of the line that holds character position `position` of the pane's text.
 std::int32_t PaneLineAt(const QPlainTextEdit& pane, int position);
