@@ -3,13 +3,28 @@
 #include <new>
 
 #include "cli/cli_output.h"
+#include "cli/data_location.h"
 #include "common/errors.h"
+#include "common/sjis_codec.h"
 
 namespace nanbaru {
 
 int PrintUsage(const char* usage) {
   WriteStdout(std::string("usage: nanbaru-search ") + usage + "\n");
   return 0;
+}
+
+std::optional<Bytes> DataFile(const CliArgs& args, std::string_view bundled_name) {
+  if (const auto file = args.values.find("file"); file != args.values.end()) return file->second;
+  Bytes path;
+  if (!Utf8ToSjisExact(BundledDataFile(bundled_name), path)) return std::nullopt;
+  return path;
+}
+
+std::string OpenFailure(const CliHost& host) {
+  std::string message = "cannot open the data file " + SjisToUtf8(host.shared.DataFileName);
+  if (host.open_error) message += ": " + SjisToUtf8(*host.open_error);
+  return message;
 }
 
 std::optional<Bytes> CatchSearchError(const std::function<void()>& search) {

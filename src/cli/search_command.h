@@ -1,10 +1,11 @@
 #pragma once
-// What the search commands share around their search: the help line, the errors that end a
-// search, and the output with the complaints and the exit status after it.
+// What the search commands share around their search: the help line, the data file, the
+// errors that end a search, and the output with the complaints and the exit status after it.
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/cli_args.h"
@@ -14,6 +15,13 @@ namespace nanbaru {
 
 // Writes "usage: nanbaru-search " and the command's usage line; returns the exit status 0.
 int PrintUsage(const char* usage);
+
+// The data file as a Shift-JIS path: --file, else the bundled file `bundled_name`. Nothing when
+// the bundled file's folder has a name Shift-JIS cannot hold.
+std::optional<Bytes> DataFile(const CliArgs& args, std::string_view bundled_name);
+
+// Why the search could not open its data file, for the terminal.
+std::string OpenFailure(const CliHost& host);
 
 // Runs `search`; returns the message of the error that ended it (as the error box would show
 // it, without its period), or nothing when it ran to its end.
