@@ -1,7 +1,7 @@
 #pragma once
-// A SearchHost made of plain values for the tests of the searches. Every call, reads
-// included (but not the const EventsCanInterleave), is recorded in order in `calls` as its
-// name, followed by ":" and the argument for calls that take one (texts as Shift-JIS bytes).
+// A SearchHost made of plain values for the tests of the searches. Every change a search
+// makes through it (not its reads) is recorded in order in `calls` as its name, followed by
+// ":" and the argument for calls that take one (texts as Shift-JIS bytes).
 
 #include <functional>
 #include <memory>
@@ -53,36 +53,14 @@ class FakeHost : public SearchHost {
     }
     return out;
   }
-  // The recorded calls without the reads of the boxes, the shared state and the flags: the
-  // changes a search makes, in order.
-  std::vector<std::string> Changes() const {
-    static const std::vector<std::string> kReads = {
-        "Shared", "QueryText", "QueryBusy", "OldCodeText", "NewCodeText", "PrefText", "StartDir"};
-    std::vector<std::string> out;
-    for (const std::string& call : calls) {
-      bool read = false;
-      for (const std::string& r : kReads) read = read || call == r;
-      if (!read) out.push_back(call);
-    }
-    return out;
-  }
 
-  SharedState& Shared() override {
-    calls.emplace_back("Shared");
-    return shared;
-  }
-  Bytes QueryText() override {
-    calls.emplace_back("QueryText");
-    return query;
-  }
+  SharedState& Shared() override { return shared; }
+  Bytes QueryText() override { return query; }
   void SetQueryText(const Bytes& text) override {
     calls.push_back("SetQueryText:" + text);
     query = text;
   }
-  bool QueryBusy() override {
-    calls.emplace_back("QueryBusy");
-    return busy;
-  }
+  bool QueryBusy() override { return busy; }
   void SetQueryBusy(bool value) override {
     calls.push_back(value ? "SetQueryBusy:1" : "SetQueryBusy:0");
     busy = value;
@@ -91,22 +69,13 @@ class FakeHost : public SearchHost {
     calls.push_back("AddHistory:" + text);
     history.push_back(text);
   }
-  Bytes OldCodeText() override {
-    calls.emplace_back("OldCodeText");
-    return old_code;
-  }
-  Bytes NewCodeText() override {
-    calls.emplace_back("NewCodeText");
-    return new_code;
-  }
+  Bytes OldCodeText() override { return old_code; }
+  Bytes NewCodeText() override { return new_code; }
   void SetNewCodeText(const Bytes& text) override {
     calls.push_back("SetNewCodeText:" + text);
     new_code = text;
   }
-  const Bytes& PrefText() override {
-    calls.emplace_back("PrefText");
-    return pref;
-  }
+  const Bytes& PrefText() override { return pref; }
   void SetPrefText(const Bytes& text) override {
     calls.push_back("SetPrefText:" + text);
     pref = text;
@@ -145,10 +114,7 @@ class FakeHost : public SearchHost {
     ++chooser_runs;
     if (on_choose_data_file) on_choose_data_file(*this);
   }
-  Bytes StartDir() override {
-    calls.emplace_back("StartDir");
-    return start_dir;
-  }
+  Bytes StartDir() override { return start_dir; }
   void EnterDir(const Bytes& dir) override {
     calls.push_back("EnterDir:" + dir);
     if (on_enter_dir) on_enter_dir(dir);

@@ -38,7 +38,7 @@ TEST(PostalSearch, PlaceNameWithinOnePrefectureStopsAfterItsLines) {
 
   // Everything the search changes, in order, apart from the listed lines and counts.
   std::vector<std::string> changes;
-  for (const std::string& call : host.Changes()) {
+  for (const std::string& call : host.calls) {
     if (call.starts_with("AppendResult: 3") || call.starts_with("SetCountLabel:  ")) continue;
     changes.push_back(call);
   }
@@ -116,14 +116,18 @@ TEST(PostalSearch, DeclinesWhenBusyOrTheQueryIsEmpty) {
   FakeHost busy;
   busy.busy = true;
   busy.query = "322";
+  busy.shared.DataFileName = kNationalList;
   RunPostalSearch(busy);
-  EXPECT_EQ(busy.calls, std::vector<std::string>{"QueryBusy"});
+  EXPECT_TRUE(busy.calls.empty());
+  EXPECT_TRUE(busy.busy);
 
+  // Not even the code boxes are taken.
   FakeHost empty;
   empty.old_code = "32201";
+  empty.shared.DataFileName = kNationalList;
   RunPostalSearch(empty);
-  EXPECT_EQ(empty.calls, (std::vector<std::string>{"QueryBusy", "QueryText"}));
-  EXPECT_FALSE(empty.busy);
+  EXPECT_TRUE(empty.calls.empty());
+  EXPECT_EQ(empty.query, "");
 }
 
 TEST(PostalSearch, CodeBoxesOverrideTheQuery) {
@@ -157,7 +161,7 @@ TEST(PostalSearch, MissingFileGivesGuidanceAndTheChooser) {
                   Sj("    　　設定し終わったら　もう一度押し直して下さい。"),
                   Sj("          "
                      "Ｑ：のドライブのＰｃｉｎｇのｋｉｊｉのｙｕｕｂｉｎのken_all.csvなど。")}));
-    const std::vector<std::string> changes = host.Changes();
+    const std::vector<std::string>& changes = host.calls;
     ASSERT_GE(changes.size(), 2u);
     EXPECT_EQ(changes[changes.size() - 2], "ChooseDataFile");
     EXPECT_EQ(changes.back(), "SetQueryBusy:0");
