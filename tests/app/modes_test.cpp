@@ -145,7 +145,7 @@ class ModesTest : public QObject {
     QCOMPARE(ShownLayout(w), Layout::kPhone);
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
     QCOMPARE(HereDir(), start);
-    QCOMPARE(FileBytes(), JoinLines(SettingsWith(chosen, chosen)));
+    QCOMPARE(SettingsBytes(), JoinLines(SettingsWith(chosen, chosen)));
     QVERIFY(!QFile::exists(QStringLiteral("dialog/") + kSettingsName));
 
     // The dialog offers the last file chosen; the next start is in postal mode.
@@ -166,7 +166,7 @@ class ModesTest : public QObject {
     w.K1->trigger();
     QCOMPARE(w.shared.DataFileName, Bytes("/b.csv"));
     QCOMPARE(w.Panel2->text(), status);
-    QCOMPARE(FileBytes(),
+    QCOMPARE(SettingsBytes(),
              JoinLines({"/b.csv", Sj("宇都宮市"), "", "", Sj("栃木県"), "7", "-5", "/b.csv"}));
   }
 
@@ -185,7 +185,7 @@ class ModesTest : public QObject {
   void aNameShiftJisCannotHoldIsRefused() {
     Session s;
     WriteSettingsLines(SettingsWith("/a.csv", "/a.csv"));
-    const Bytes old = FileBytes();
+    const Bytes old = SettingsBytes();
     TForm1& w = s.Start();
     s.services.open_answers.push_back(QString::fromUtf8("/tmp/café.csv"));
     w.K1->trigger();
@@ -193,7 +193,7 @@ class ModesTest : public QObject {
              (std::vector<Bytes>{kPrompt, InOutMessage(io_code::kPathNotFound) + "."}));
     QCOMPARE(w.shared.DataFileName, Bytes("/a.csv"));
     QCOMPARE(TextOf(w.Label7), Bytes("/a.csv"));
-    QCOMPARE(FileBytes(), old);
+    QCOMPARE(SettingsBytes(), old);
   }
 
   void postalSearchWithoutItsFileOpensTheChooser() {
@@ -206,7 +206,7 @@ class ModesTest : public QObject {
     w.SpeedButton5->click();
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{kPrompt});
     QCOMPARE(w.shared.DataFileName, bundled);
-    QCOMPARE(FileBytes(), JoinLines(SettingsWith(bundled, bundled)));
+    QCOMPARE(SettingsBytes(), JoinLines(SettingsWith(bundled, bundled)));
 
     w.SpeedButton5->click();
     int found = 0;

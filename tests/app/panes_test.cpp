@@ -75,6 +75,14 @@ class PanesTest : public QObject {
 
     pane.setPlainText("a\nb");
     QCOMPARE(nanbaru::PaneLines(pane), (std::vector<Bytes>{"a", "b"}));
+    // A text typed without a final line break gets a break before the next line.
+    AppendPaneBytes(pane, "next");
+    QCOMPARE(nanbaru::PaneLines(pane), (std::vector<Bytes>{"a", "b", "next"}));
+    // A lone line feed stays inside its line; CR LF breaks it.
+    ClearPane(pane);
+    AppendPaneBytes(pane, "a\nb");
+    AppendPaneBytes(pane, "c\r\nd");
+    QCOMPARE(nanbaru::PaneLines(pane), (std::vector<Bytes>{"a\nb", "c", "d"}));
 
     // Cut to 4,096 bytes: 2,048 full-width characters.
     Bytes wide;

@@ -5,13 +5,13 @@
 #include <QDir>
 #include <QTest>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
 #include "app/tform1.h"
 #include "common/native_path.h"
 #include "common/sjis_codec.h"
+#include "shared/file_bytes.h"
 #include "support/scripted_services.h"
 #include "support/work_dir.h"
 
@@ -26,9 +26,8 @@ inline void WriteSettingsLines(const std::vector<Bytes>& lines,
   for (const Bytes& line : lines) out << line << "\r\n";
 }
 
-inline Bytes FileBytes(const std::string& path = kSettingsName) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+inline Bytes SettingsBytes() {
+  return FileBytes(kSettingsName);
 }
 
 inline Bytes JoinLines(const std::vector<Bytes>& lines) {

@@ -10,7 +10,6 @@
 #include "app/fonts.h"
 #include "common/errors.h"
 #include "results/pane_edit.h"
-#include "results/pane_lines.h"
 #include "support/window_fixture.h"
 
 namespace nanbaru::test {
@@ -189,24 +188,6 @@ class WindowTest : public QObject {
       QCOMPARE(metrics.horizontalAdvance(Screen("鹿沼市")), metrics.horizontalAdvance("abcdef"));
       QCOMPARE(metrics.horizontalAdvance(Screen("　")), metrics.horizontalAdvance("  "));
     }
-  }
-
-  void panesAppendByTheLineModel() {
-    WindowFixture f;
-    QPlainTextEdit& pane = *f.form->Memo2;
-    ClearPane(pane);
-    AppendPaneBytes(pane, Sj("一"));
-    AppendPaneBytes(pane, "two");
-    QCOMPARE(PaneLines(pane), (std::vector<Bytes>{Sj("一"), "two", ""}));
-    // A text typed without a final line break gets a break before the next line.
-    pane.setPlainText(QStringLiteral("typed"));
-    AppendPaneBytes(pane, "next");
-    QCOMPARE(PaneLines(pane), (std::vector<Bytes>{"typed", "next"}));
-    // A lone line feed stays inside its line; CR LF breaks it.
-    ClearPane(pane);
-    AppendPaneBytes(pane, "a\nb");
-    AppendPaneBytes(pane, "c\r\nd");
-    QCOMPARE(PaneLines(pane), (std::vector<Bytes>{"a\nb", "c", "d", ""}));
   }
 
   void errorBoxShowsTheMessageOnce() {

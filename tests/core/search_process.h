@@ -4,13 +4,12 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "scratch_dir.h"
+#include "shared/file_bytes.h"
 
 namespace nanbaru {
 
@@ -26,13 +25,6 @@ inline std::string ShellQuote(std::string_view arg) {
   return quoted + "'";
 }
 
-inline std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // Runs the command with `args`, in the folder `dir` when one is given.
 inline Outcome RunSearchCommand(const std::vector<std::string>& args, const std::string& dir = {}) {
   ScratchDir capture;
@@ -41,8 +33,8 @@ inline Outcome RunSearchCommand(const std::vector<std::string>& args, const std:
   for (const std::string& arg : args) command += " " + ShellQuote(arg);
   command += " >" + ShellQuote(capture.Path("out")) + " 2>" + ShellQuote(capture.Path("err"));
   const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(capture.Path("out")),
-          ReadWholeFile(capture.Path("err"))};
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, FileBytes(capture.Path("out")),
+          FileBytes(capture.Path("err"))};
 }
 
 }  // namespace nanbaru

@@ -8,13 +8,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "io_code.h"
 #include "scratch_dir.h"
+#include "shared/file_bytes.h"
+#include "shared/scratch_fs.h"
 
 namespace nanbaru {
 namespace {
@@ -34,13 +35,6 @@ class AsNobody {
  private:
   bool active_;
 };
-
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
 
 mode_t ModeOf(const std::string& path) {
   struct stat info;
@@ -78,17 +72,17 @@ TEST_F(TextWriterTest, EachLineEndsWithCrLf) {
   writer.WriteLine("");
   writer.WriteLine("a\nb");
   writer.Close();
-  EXPECT_EQ(Contents(path), Sj("栃木県") + "\r\n\r\na\nb\r\n");
+  EXPECT_EQ(FileBytes(path), Sj("栃木県") + "\r\n\r\na\nb\r\n");
 }
 
 TEST_F(TextWriterTest, AnExistingFileIsEmptiedAndNoLinesGiveAnEmptyFile) {
   const std::string path = Put("old.txt", "a much longer old content\r\n");
   TextWriter(Sj(path)).Close();
-  EXPECT_EQ(Contents(path), "");
+  EXPECT_EQ(FileBytes(path), "");
   TextWriter writer(Sj(path));
   writer.WriteLine("new");
   writer.Close();
-  EXPECT_EQ(Contents(path), "new\r\n");
+  EXPECT_EQ(FileBytes(path), "new\r\n");
 }
 
 TEST_F(TextWriterTest, ManyLinesArriveWhole) {
@@ -101,7 +95,7 @@ TEST_F(TextWriterTest, ManyLinesArriveWhole) {
     expected += line + "\r\n";
   }
   writer.Close();
-  EXPECT_EQ(Contents(path), expected);
+  EXPECT_EQ(FileBytes(path), expected);
 }
 
 TEST_F(TextWriterTest, AFullDeviceReportsDiskFullAtTheLatestOnClose) {
@@ -129,15 +123,15 @@ TEST_F(TextWriterTest, SafeWriterReplacesTheFileOnlyOnCommit) {
   {
     SafeTextWriter writer(Sj(path));
     writer.WriteLine("new");
-    EXPECT_EQ(Contents(path), "old\r\n");
+    EXPECT_EQ(FileBytes(path), "old\r\n");
     writer.Commit();
   }
-  EXPECT_EQ(Contents(path), "new\r\n");
+  EXPECT_EQ(FileBytes(path), "new\r\n");
   {
     SafeTextWriter writer(Sj(path));
     writer.WriteLine("abandoned");
   }
-  EXPECT_EQ(Contents(path), "new\r\n");
+  EXPECT_EQ(FileBytes(path), "new\r\n");
   EXPECT_EQ(Leftovers(dir_), 0);
 }
 
@@ -155,7 +149,7 @@ TEST_F(TextWriterTest, SafeWriterKeepsPermissionsAndCreatesNewFilesAsUsual) {
   const mode_t mask = umask(0);
   umask(mask);
   EXPECT_EQ(ModeOf(new_path), 0666u & ~mask);
-  EXPECT_EQ(Contents(new_path), "a\r\n");
+  EXPECT_EQ(FileBytes(new_path), "a\r\n");
 }
 
 TEST_F(TextWriterTest, SafeWriterWritesThroughALink) {
@@ -166,7 +160,7 @@ TEST_F(TextWriterTest, SafeWriterWritesThroughALink) {
   writer.WriteLine("new");
   writer.Commit();
   EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(Contents(target), "new\r\n");
+  EXPECT_EQ(FileBytes(target), "new\r\n");
 }
 
 TEST_F(TextWriterTest, SafeWriterRefusesWhatACreateWouldRefuse) {
@@ -181,7 +175,7 @@ TEST_F(TextWriterTest, SafeWriterRefusesWhatACreateWouldRefuse) {
   AsNobody nobody;
   if (!nobody.active()) GTEST_SKIP() << "needs to switch to an unprivileged user";
   EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(read_only)); }), 5);
-  EXPECT_EQ(Contents(read_only), "old\r\n");
+  EXPECT_EQ(FileBytes(read_only), "old\r\n");
   EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(locked + "/out.txt")); }), 5);
   EXPECT_EQ(Leftovers(dir_), 0);
 }
@@ -198,7 +192,36 @@ TEST_F(TextWriterTest, SafeWriterRewritesAWritableFileInALockedFolderInPlace) {
   SafeTextWriter writer(Sj(path));
   writer.WriteLine("new");
   writer.Commit();
-  EXPECT_EQ(Contents(path), "new\r\n");
+  EXPECT_EQ(FileBytes(path), "new\r\n");
+}
+
+// Refusals that bind root too: a file marked immutable and a file system mounted read-only.
+TEST_F(TextWriterTest, SafeWriterRefusedByTheFileSystemLeavesTheOldFile) {
+  const std::string kept = Put("kept.txt", "old\r\n");
+  const mode_t mode = ModeOf(kept);
+  {
+    test::Immutable immutable(kept);
+    if (immutable.set()) {
+      EXPECT_EQ(IoCodeOf([&] {
+                  SafeTextWriter writer(Sj(kept));
+                  writer.WriteLine("new");
+                  writer.Commit();
+                }),
+                5);
+      EXPECT_EQ(FileBytes(kept), "old\r\n");
+      EXPECT_EQ(ModeOf(kept), mode);
+      EXPECT_EQ(Leftovers(dir_), 0);
+    }
+  }
+  const std::string small = dir_ + "/small";
+  ASSERT_EQ(mkdir(small.c_str(), 0777), 0);
+  test::ScratchMount mount(small, "size=64k");
+  if (!mount.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+  const std::string on_mount = Put("small/kept.txt", "old\r\n");
+  if (!mount.SetReadOnly()) GTEST_SKIP() << "the small file system cannot be made read-only";
+  EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(on_mount)); }), 5);
+  EXPECT_EQ(IoCodeOf([&] { SafeTextWriter(Sj(small + "/new.txt")); }), 5);
+  EXPECT_EQ(FileBytes(on_mount), "old\r\n");
 }
 
 // A small file system of its own stands in for a full disk.
@@ -229,7 +252,7 @@ TEST_F(FullDiskTest, AFailedSafeWriteLeavesTheOldFileAsItWas) {
     writer.Commit();
   });
   EXPECT_EQ(code, io_code::kDiskFull);
-  EXPECT_EQ(Contents(path), "old content\r\n");
+  EXPECT_EQ(FileBytes(path), "old content\r\n");
   EXPECT_EQ(Leftovers(mount_), 0);
 }
 

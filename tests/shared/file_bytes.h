@@ -1,0 +1,20 @@
+#pragma once
+// A file's bytes as they lie on disk, for the tests of everything that writes files.
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace nanbaru {
+
+// "<missing>" when the file cannot be opened, so that a missing file never passes for an
+// empty one.
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace nanbaru
