@@ -161,8 +161,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   bool EventsCanInterleave() const override { return true; }
   std::unique_ptr<TextReader> OpenDataFile(const Bytes& path) override;
   void ChooseDataFile() override;
-  Bytes StartDir() override;
-  void EnterDir(const Bytes& dir) override;
+  void EnterStartDir() override;
   void SetLastAreaFile(const Bytes& path) override;
 
   PlatformServices& services() { return services_; }

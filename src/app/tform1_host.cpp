@@ -108,11 +108,8 @@ std::unique_ptr<TextReader> TForm1::OpenDataFile(const Bytes& path) {
   return std::make_unique<TextReader>(path);
 }
 
-Bytes TForm1::StartDir() {
-  return CaptionBytes(Label9);
-}
-void TForm1::EnterDir(const Bytes& dir) {
-  services().ChangeDir(dir);
+void TForm1::EnterStartDir() {
+  services().ChangeDir(CaptionBytes(Label9));
 }
 void TForm1::SetLastAreaFile(const Bytes& path) {
   SetCaptionBytes(Label11, path);

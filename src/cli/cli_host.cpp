@@ -14,8 +14,8 @@ std::unique_ptr<TextReader> CliHost::OpenDataFile(const Bytes& path) {
   }
 }
 
-void CliHost::EnterDir(const Bytes& dir) {
-  ChangeDir(dir);
+void CliHost::EnterStartDir() {
+  ChangeDir(start_dir);
 }
 
 }  // namespace nanbaru

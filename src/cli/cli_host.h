@@ -50,8 +50,7 @@ class CliHost : public SearchHost {
   bool EventsCanInterleave() const override { return false; }
   std::unique_ptr<TextReader> OpenDataFile(const Bytes& path) override;
   void ChooseDataFile() override { chooser_opened = true; }
-  Bytes StartDir() override { return start_dir; }
-  void EnterDir(const Bytes& dir) override;
+  void EnterStartDir() override;
   void SetLastAreaFile(const Bytes& path) override { last_area_file = path; }
 };
 

@@ -69,7 +69,7 @@ void RunAreaSearch(SearchHost& host) {
   NormaliseAreaQuery(host);
   SharedState& shared = host.Shared();
   shared.SearchText = host.QueryText();
-  host.EnterDir(host.StartDir());
+  host.EnterStartDir();
   host.SetLastAreaFile(shared.DataFileName);
   const std::unique_ptr<TextReader> reader = host.OpenDataFile(shared.DataFileName);
   host.ClearResults();

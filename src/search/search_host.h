@@ -53,9 +53,9 @@ class SearchHost {
   // The postal data-file chooser, run when the data file cannot be opened.
   virtual void ChooseDataFile() = 0;
 
-  // Area-code search: the start directory (Label9), entering it, and Label11.
-  virtual Bytes StartDir() = 0;
-  virtual void EnterDir(const Bytes& dir) = 0;  // throws InOutError
+  // Area-code search: the start directory (Label9) becomes current, so a relative data file
+  // is found from it (throws InOutError); Label11 names the file searched.
+  virtual void EnterStartDir() = 0;
   virtual void SetLastAreaFile(const Bytes& path) = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "app/caption_bytes.h"
 #include "app/fonts.h"
 #include "common/errors.h"
 #include "results/pane_edit.h"
@@ -24,7 +25,7 @@ class WindowTest : public QObject {
     QCOMPARE(nanbaru::TextOf(f.form->Label7->text()), Sj("Label7 ｃｄ　dir"));
     QCOMPARE(nanbaru::TextOf(f.form->Label11->text()), Sj("Label11"));
     f.form->Label9->setText(nanbaru::ScreenText(Sj("/tmp/起動ディレクトリ/")));
-    QCOMPARE(f.form->StartDir(), Sj("/tmp/起動ディレクトリ/"));
+    QCOMPARE(CaptionBytes(f.form->Label9), Sj("/tmp/起動ディレクトリ/"));
   }
 
   void windowOpensAtItsLayoutPlace() {

@@ -114,10 +114,9 @@ class FakeHost : public SearchHost {
     ++chooser_runs;
     if (on_choose_data_file) on_choose_data_file(*this);
   }
-  Bytes StartDir() override { return start_dir; }
-  void EnterDir(const Bytes& dir) override {
-    calls.push_back("EnterDir:" + dir);
-    if (on_enter_dir) on_enter_dir(dir);
+  void EnterStartDir() override {
+    calls.push_back("EnterDir:" + start_dir);
+    if (on_enter_dir) on_enter_dir(start_dir);
   }
   void SetLastAreaFile(const Bytes& path) override {
     calls.push_back("SetLastAreaFile:" + path);
