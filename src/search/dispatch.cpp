@@ -9,12 +9,14 @@ namespace nanbaru {
 void HandleQueryKey(SearchHost& host, char key) {
   if (key != kEnterKey) return;
   if (host.QueryText().empty()) return;
+  // A running search (the postal scan lets events in) reads the key and the boxes afresh for
+  // every line: an Enter now must leave them alone, or it would cut its result short.
+  if (host.QueryBusy()) return;
   if (IsPhonePath(host.Shared().DataFileName)) {
     RunAreaSearch(host);
     return;
   }
-  // The postal search copies the code boxes again and builds its own key; this copy and key
-  // remain only when that search declines because one is already running.
+  // The postal search repeats this copy and then sets its own key.
   TakeCodeFromBoxes(host);
   host.Shared().SearchText = Trim(host.QueryText());
   RunPostalSearch(host);

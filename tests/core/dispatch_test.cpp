@@ -64,15 +64,16 @@ TEST(Dispatch, PostalModeCopiesTheCodeBoxesThenSearches) {
   EXPECT_EQ(spaces.query, Sj("鹿沼市"));
 }
 
-TEST(Dispatch, WhileAPostalSearchRunsEnterOnlySetsTheBoxesAndTheKey) {
+TEST(Dispatch, WhileASearchRunsEnterChangesNothing) {
   FakeHost host = NationalHost("鹿沼市");
   host.busy = true;
   host.old_code = " 32201 ";
   host.new_code = "3220061";
+  host.shared.SearchText = "key";
   HandleQueryKey(host, kEnterKey);
-  EXPECT_EQ(host.query, " 32201 ");
-  EXPECT_EQ(host.new_code, "");
-  EXPECT_EQ(host.shared.SearchText, "32201");
+  EXPECT_EQ(host.query, Sj("鹿沼市"));
+  EXPECT_EQ(host.new_code, "3220061");
+  EXPECT_EQ(host.shared.SearchText, "key");
   EXPECT_FALSE(RanPostalSearch(host));
 }
 
