@@ -1,8 +1,10 @@
 // Copying to the clipboard, the clipboard's text as the query, and saving the collection.
+#include <QFile>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 #include "app/tform1.h"
+#include "common/sjis_codec.h"
 #include "common/text_writer.h"
 #include "results/pane_lines.h"
 
@@ -37,9 +39,16 @@ void TForm1::save1Click() {
   QString chosen;
   if (!services().RunSaveDialog(this, SaveDialog1.file_name, chosen)) return;
   SaveDialog1.file_name = chosen;
-  SaveFileName = ChosenPath(chosen);
+  // The name is never stored, so it goes to the file system as the dialog gave it.
+  SaveFileName = chosen;
+  const std::size_t unheld = PaneUnheldCount(*Memo2);
+  if (unheld > 0 &&
+      !services().AskYesNo(this, ScreenText(Sj("保存できない文字が ")) + QString::number(unheld) +
+                                     ScreenText(Sj(" 文字あります。「?」にして保存しますか？")))) {
+    return;
+  }
   // The old file stays as it was until the new one is complete.
-  SafeTextWriter file(SaveFileName);
+  SafeTextWriter file(NativeName{QFile::encodeName(SaveFileName).toStdString()});
   for (const Bytes& line : PaneLines(*Memo2)) file.WriteLine(line);
   file.Commit();
 }

@@ -185,6 +185,20 @@ bool SjisToUtf8Exact(std::string_view sjis, std::string& out) {
   return true;
 }
 
+std::size_t CountUnheld(std::u16string_view text) {
+  std::size_t unheld = 0;
+  Bytes bytes;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length =
+        U16_IS_LEAD(text[at]) && at + 1 < text.size() && U16_IS_TRAIL(text[at + 1]) ? 2 : 1;
+    const std::u16string_view one = text.substr(at, length);
+    at += length;
+    if (one[0] < 0x80) continue;
+    if (!Lenient().FromUtf16(one, bytes) || bytes.empty() || bytes == "?") ++unheld;
+  }
+  return unheld;
+}
+
 // The converter drops some characters it cannot map (the soft hyphen, zero-width spaces)
 // instead of failing, so the result is read back and must give the same text.
 bool Utf8ToSjisExact(std::string_view utf8, Bytes& out) {

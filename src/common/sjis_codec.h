@@ -20,6 +20,15 @@ Bytes Utf8ToSjis(std::string_view utf8);
 bool SjisToUtf8Exact(std::string_view sjis, std::string& out);
 bool Utf8ToSjisExact(std::string_view utf8, Bytes& out);
 
+// Whether `byte` starts a double-byte character.
+inline bool IsSjisLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// How many characters of `text` Utf16ToSjis cannot hold, each of which it turns into "?" or
+// drops.
+std::size_t CountUnheld(std::u16string_view text);
+
 // The system's own fixed texts are written as UTF-8 in the sources; this gives their bytes.
 inline Bytes Sj(std::string_view utf8) {
   return Utf8ToSjis(utf8);

@@ -35,10 +35,11 @@ mode_t CreatedMode() {
 
 }  // namespace
 
-TextWriter::TextWriter(const Bytes& path) {
-  const std::string native = NativePath(path);
-  fd_ = open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd_ < 0) ThrowErrno(native.c_str());
+TextWriter::TextWriter(const Bytes& path) : TextWriter(NativeName{NativePath(path)}) {}
+
+TextWriter::TextWriter(const NativeName& name) {
+  fd_ = open(name.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd_ < 0) ThrowErrno(name.path.c_str());
 }
 
 // Whatever is still buffered is written if it can be; a writer closed this way has no one
@@ -84,7 +85,9 @@ void TextWriter::Close() {
   if (result != 0) ThrowErrno();
 }
 
-SafeTextWriter::SafeTextWriter(const Bytes& path) : target_(NativePath(path)) {
+SafeTextWriter::SafeTextWriter(const Bytes& path) : SafeTextWriter(NativeName{NativePath(path)}) {}
+
+SafeTextWriter::SafeTextWriter(const NativeName& target) : target_(target.path) {
   // A link is replaced through: the new file takes the place of the file it names.
   char resolved[PATH_MAX];
   struct stat info;
@@ -107,7 +110,7 @@ SafeTextWriter::SafeTextWriter(const Bytes& path) : target_(NativePath(path)) {
   if (!Allowed(folder, W_OK | X_OK)) {
     // No file can be put beside the target, but the target itself may be rewritten.
     if (!exists) ThrowErrno(folder.c_str());
-    writer_.reset(new TextWriter(path));
+    writer_.reset(new TextWriter(NativeName{target_}));
     return;
   }
   std::string name = (folder == "/" ? "" : folder) + "/.nanbaru-XXXXXX";

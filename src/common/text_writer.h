@@ -9,11 +9,18 @@
 
 namespace nanbaru {
 
+// A file-system name as the platform gives it (a name chosen in a dialog), for files whose
+// name never passes through Shift-JIS.
+struct NativeName {
+  std::string path;
+};
+
 // Creates the file or empties an existing one, without a question. Every call throws
 // InOutError at the failing step.
 class TextWriter {
  public:
   explicit TextWriter(const Bytes& path);
+  explicit TextWriter(const NativeName& name);
   ~TextWriter();
   TextWriter(const TextWriter&) = delete;
   TextWriter& operator=(const TextWriter&) = delete;
@@ -38,6 +45,7 @@ class TextWriter {
 class SafeTextWriter {
  public:
   explicit SafeTextWriter(const Bytes& path);
+  explicit SafeTextWriter(const NativeName& name);
   ~SafeTextWriter();
   SafeTextWriter(const SafeTextWriter&) = delete;
   SafeTextWriter& operator=(const SafeTextWriter&) = delete;

@@ -26,6 +26,10 @@ class BlockBytes : public QTextBlockUserData {
   QString shown_;
 };
 
+bool IsBreak(QChar c) {
+  return c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
 bool Wraps(const QPlainTextEdit& pane) {
   return pane.lineWrapMode() != QPlainTextEdit::NoWrap;
 }
@@ -36,8 +40,7 @@ std::ptrdiff_t ByteOffset(const Bytes& bytes, int unit) {
   std::size_t at = 0;
   int units = 0;
   while (units < unit && at < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    const bool double_byte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    const bool double_byte = IsSjisLeadByte(static_cast<unsigned char>(bytes[at]));
     const std::size_t length = double_byte && at + 1 < bytes.size() ? 2 : 1;
     units += static_cast<int>(SjisToUtf16(std::string_view(bytes).substr(at, length)).size());
     at += length;
@@ -59,8 +62,17 @@ Bytes PieceBytes(const QTextBlock& block, int start, int length) {
   return PaneLineBytes(block.text().mid(start, length));
 }
 
-Bytes Cut(Bytes line) {
-  if (line.size() > kPaneLineLimit) line.resize(kPaneLineLimit);
+// A fetched line cut to kPaneLineLimit bytes, before a double-byte character the limit would
+// split, so no lone lead byte is left at its end.
+Bytes CutPaneLine(Bytes line) {
+  if (line.size() <= kPaneLineLimit) return line;
+  std::size_t at = 0;
+  while (true) {
+    const std::size_t length = IsSjisLeadByte(static_cast<unsigned char>(line[at])) ? 2 : 1;
+    if (at + length > kPaneLineLimit) break;
+    at += length;
+  }
+  line.resize(at);
   return line;
 }
 
@@ -87,7 +99,11 @@ std::vector<DisplayLine> DisplayLines(const QPlainTextEdit& pane) {
     if (layout->lineCount() == 0) lines.push_back({block, 0, length});
     for (int k = 0; k < layout->lineCount(); ++k) {
       const QTextLine line = layout->lineAt(k);
-      lines.push_back({block, line.textStart(), line.textLength()});
+      // A line or paragraph separator ends the line it is shown on: a break, not a character.
+      int line_length = line.textLength();
+      const int last = line.textStart() + line_length - 1;
+      if (line_length > 0 && IsBreak(block.text().at(last))) --line_length;
+      lines.push_back({block, line.textStart(), line_length});
     }
   }
   if (!lines.empty() && lines.back().length == 0) lines.pop_back();
@@ -96,23 +112,35 @@ std::vector<DisplayLine> DisplayLines(const QPlainTextEdit& pane) {
 
 }  // namespace
 
+std::size_t PaneUnheldCount(const QPlainTextEdit& pane) {
+  std::size_t unheld = 0;
+  for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+    const auto* kept = dynamic_cast<const BlockBytes*>(block.userData());
+    if (kept != nullptr && kept->For(block) != nullptr) continue;
+    QString text = block.text();
+    text.remove(QChar::LineSeparator).remove(QChar::ParagraphSeparator);
+    unheld += CountUnheld(text.toStdU16String());
+  }
+  return unheld;
+}
+
 Bytes PaneLine(const QPlainTextEdit& pane, std::int32_t index) {
   if (index < 0) return Bytes();
   if (!Wraps(pane)) {
     const QTextBlock block = pane.document()->findBlockByNumber(index);
     if (!block.isValid()) return Bytes();
-    return Cut(PieceBytes(block, 0, static_cast<int>(block.text().size())));
+    return CutPaneLine(PieceBytes(block, 0, static_cast<int>(block.text().size())));
   }
   const std::vector<DisplayLine> lines = DisplayLines(pane);
   if (static_cast<std::size_t>(index) >= lines.size()) return Bytes();
   const DisplayLine& line = lines[static_cast<std::size_t>(index)];
-  return Cut(PieceBytes(line.block, line.start, line.length));
+  return CutPaneLine(PieceBytes(line.block, line.start, line.length));
 }
 
 std::vector<Bytes> PaneLines(const QPlainTextEdit& pane) {
   std::vector<Bytes> bytes;
   for (const DisplayLine& line : DisplayLines(pane)) {
-    bytes.push_back(Cut(PieceBytes(line.block, line.start, line.length)));
+    bytes.push_back(CutPaneLine(PieceBytes(line.block, line.start, line.length)));
   }
   return bytes;
 }

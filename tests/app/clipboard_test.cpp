@@ -2,6 +2,7 @@
 // collection pane: its lines, the dialog it offers, and a save that fails leaving the old
 // file as it was.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -168,7 +169,7 @@ class ClipboardTest : public QObject {
     QVERIFY(f.services.boxes.empty());
     QCOMPARE(FileBytes("collected"), Sj("一行目\r\n  二行目\r\n"));
     QCOMPARE(Entries(here), QStringList{"collected"});
-    QCOMPARE(form.SaveFileName, Bytes("collected"));
+    QCOMPARE(form.SaveFileName, QStringLiteral("collected"));
 
     // The dialog offers the last name; the old file is replaced without a question.
     const QString full = here + "/collected";
@@ -189,7 +190,7 @@ class ClipboardTest : public QObject {
     f.form->save1->trigger();
     QVERIFY(f.services.boxes.empty());
     QCOMPARE(FileBytes(full.toStdString()), Bytes("x\r\n"));
-    QCOMPARE(form.SaveFileName, nanbaru::TextOf(full));
+    QCOMPARE(form.SaveFileName, full);
   }
 
   void wrappedLineIsSavedAsItsPieces() {
@@ -213,12 +214,63 @@ class ClipboardTest : public QObject {
     QCOMPARE(FileBytes("wrapped.txt"), expected);
   }
 
-  void nameShiftJisCannotHoldIsRefused() {
+  // Typed breaks and collected lone line feeds end lines; each saved line is clean Shift-JIS,
+  // under a name that Shift-JIS need not hold.
+  void savedLinesAreCleanWhateverTheName() {
     WindowFixture f;
-    f.form->Memo2->setPlainText("x");
-    Save(f, Screen("\U0001F4EE.txt"));
-    QCOMPARE(LastBox(f.services), nanbaru::ScreenText(Sj("不正なﾌｧｲﾙ名です.")));
-    QCOMPARE(Entries(QDir::currentPath()), QStringList());
+    TForm1& form = *f.form;
+    ShowActive(form);
+    form.Memo2->setFocus();
+    QTest::keyClicks(form.Memo2, "abc");
+    QTest::keyClick(form.Memo2, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(form.Memo2, "def");
+    const QString name = Screen("波〜\U0001F4EE.txt");
+    Save(f, name);
+    QVERIFY(f.services.boxes.empty());
+    QCOMPARE(FileBytes(name.toStdString()), Bytes("abc\r\ndef\r\n"));
+    QCOMPARE(form.SaveFileName, name);
+
+    // A collected line with a lone line feed, and one the fetch limit cuts.
+    Bytes wide = "a";
+    for (int i = 0; i < 2100; ++i) wide += Sj("あ");
+    form.Memo1->clear();
+    AppendPaneBytes(*form.Memo1, "lone\nLF");
+    AppendPaneBytes(*form.Memo1, wide);
+    form.Memo2->clear();
+    for (int line = 0; line < 2; ++line) {
+      QTextCursor cursor(form.Memo1->document()->findBlockByNumber(line));
+      const QPoint at = form.Memo1->cursorRect(cursor).center() + QPoint(1, 0);
+      QTest::mouseClick(form.Memo1->viewport(), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(form.Memo1->viewport(), Qt::LeftButton, {}, at);
+    }
+    Save(f, name);
+    const Bytes saved = FileBytes(name.toStdString());
+    QVERIFY(saved.starts_with("lone\r\nLF\r\n"));
+    Bytes rest = saved.substr(10);
+    QVERIFY(rest.ends_with("\r\n"));
+    std::erase(rest, '\r');
+    std::erase(rest, '\n');
+    QCOMPARE(rest, wide.substr(0, 4095));
+  }
+
+  // Characters Shift-JIS cannot hold are saved as "?" only when the user agrees.
+  void unheldCharactersAreSavedOnlyAfterYes() {
+    WindowFixture f;
+    TForm1& form = *f.form;
+    ShowActive(form);
+    QGuiApplication::clipboard()->setText(Screen("café 한국 😀"));
+    form.Memo2->setFocus();
+    QTest::keyClick(form.Memo2, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form.Memo2->toPlainText(), Screen("café 한국 😀"));
+    Save(f, "no.txt");
+    QCOMPARE(f.services.questions.size(), std::size_t{1});
+    QVERIFY(f.services.questions[0].contains(QStringLiteral(" 4 ")));
+    QVERIFY(!QFile::exists("no.txt"));
+
+    f.services.answers = {true};
+    Save(f, "yes.txt");
+    QCOMPARE(f.services.questions.size(), std::size_t{2});
+    QCOMPARE(FileBytes("yes.txt"), Bytes("caf? ?? ?\r\n"));
   }
 
   // A save goes through the safe writer: a failed one leaves the old file as it was.
@@ -235,7 +287,7 @@ class ClipboardTest : public QObject {
     QCOMPARE(FileBytes("disk/keep.txt"), Bytes("old\r\n"));
     QCOMPARE(Entries("disk"), (QStringList{"filler", "keep.txt"}));
     // The name is kept for the next save all the same.
-    QCOMPARE(f.form->SaveFileName, Bytes("disk/keep.txt"));
+    QCOMPARE(f.form->SaveFileName, QStringLiteral("disk/keep.txt"));
   }
 
   // The program's own save dialog: the name as typed, over an old file without a question,
@@ -262,7 +314,7 @@ class ClipboardTest : public QObject {
     typist.start(10);
     QVERIFY(form.Guard([&form] { form.save1Click(); }));
     QCOMPARE(FileBytes("typed"), Bytes("new\r\n"));
-    QCOMPARE(nanbaru::ScreenText(form.SaveFileName), here + "/typed");
+    QCOMPARE(form.SaveFileName, here + "/typed");
     QCOMPARE(QDir::currentPath(), here);
   }
 };

@@ -90,6 +90,9 @@ class PanesTest : public QObject {
     pane.clear();
     AppendPaneBytes(pane, wide);
     QCOMPARE(PaneLine(pane, 0), wide.substr(0, 4096));
+    // A character the limit would split is left out whole.
+    AppendPaneBytes(pane, "a" + wide);
+    QCOMPARE(PaneLine(pane, 1), "a" + wide.substr(0, 4094));
   }
 
   void wrappedLineCountsAsEveryPieceShown() {
