@@ -1,8 +1,10 @@
 #pragma once
-// Labels that hold paths: the caption shows the path, and the exact Shift-JIS bytes travel
-// with it, so a byte the screen cannot show never changes the path written back.
+// Labels and edit boxes whose Shift-JIS text must come back exactly as it went in: the control
+// shows the text, and the exact bytes travel with it, so a byte the screen cannot show never
+// changes the text written back. Once the user edits the text, what the control shows counts.
 
 #include <QLabel>
+#include <QLineEdit>
 
 #include "common/bytes.h"
 
@@ -12,5 +14,9 @@ void SetCaptionBytes(QLabel* label, const Bytes& bytes);
 // The bytes last given by SetCaptionBytes, or the caption's own text as Shift-JIS when the
 // label still shows a caption set another way (its layout text).
 Bytes CaptionBytes(const QLabel* label);
+
+// The same for an edit box: the bytes last given while the box still shows them unchanged.
+void SetEditBytes(QLineEdit* edit, const Bytes& bytes);
+Bytes EditBytes(const QLineEdit* edit);
 
 }  // namespace nanbaru

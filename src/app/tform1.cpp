@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
+#include "app/caption_bytes.h"
 #include "app/hint_text.h"
 #include "common/errors.h"
 #include "results/result_pane.h"
@@ -55,8 +56,7 @@ void TForm1::BindEvents() {
   bind(font1, &QAction::triggered, &TForm1::font1Click);
 
   // The prefecture is read for every line of a postal scan: keep its bytes at hand.
-  connect(Edit3, &QLineEdit::textChanged, this,
-          [this](const QString& text) { pref_text_ = TextOf(text); });
+  connect(Edit3, &QLineEdit::textChanged, this, [this] { pref_text_ = EditBytes(Edit3); });
   // The keyboard delivers to the query box itself, which hands keys on to its edit field
   // directly, past any filter there: watch the box.
   ComboBox1->installEventFilter(this);

@@ -23,11 +23,11 @@ QColor BusyColour() {
 }  // namespace
 
 Bytes TForm1::QueryText() {
-  return TextOf(ComboBox1->currentText());
+  return EditBytes(ComboBox1->lineEdit());
 }
 
 void TForm1::SetQueryText(const Bytes& text) {
-  ComboBox1->setEditText(ScreenText(text));
+  SetEditBytes(ComboBox1->lineEdit(), text);
 }
 
 bool TForm1::QueryBusy() {
@@ -56,19 +56,20 @@ void TForm1::AddHistory(const Bytes& text) {
 }
 
 Bytes TForm1::OldCodeText() {
-  return TextOf(Edit1->text());
+  return EditBytes(Edit1);
 }
 Bytes TForm1::NewCodeText() {
-  return TextOf(Edit2->text());
+  return EditBytes(Edit2);
 }
 void TForm1::SetNewCodeText(const Bytes& text) {
-  Edit2->setText(ScreenText(text));
+  SetEditBytes(Edit2, text);
 }
 const Bytes& TForm1::PrefText() {
   return pref_text_;
 }
 void TForm1::SetPrefText(const Bytes& text) {
-  Edit3->setText(ScreenText(text));
+  SetEditBytes(Edit3, text);
+  pref_text_ = text;
 }
 
 void TForm1::SetCountLabel(const Bytes& text) {

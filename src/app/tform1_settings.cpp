@@ -19,9 +19,12 @@ void TForm1::FormCreate() {
   shared.StartDirPath = WithTrailingSeparator(dir);
   SetCaptionBytes(Label9, shared.StartDirPath);
   shared.StartDirPath = SettingsPath(dir);
-  // Each line lands in its control as soon as it is read, so a bad number leaves the lines
-  // before it restored and the rest of start-up undone.
-  ReadSettings(shared.StartDirPath, [this](int line, const Bytes& text) {
+  // Each line lands in its control as soon as it is read. The window's place is taken last,
+  // so a bad number leaves the rest of start-up undone but every line restored, and the
+  // next close writes back the postal file it read.
+  Bytes top;
+  Bytes left;
+  ReadSettings(shared.StartDirPath, [&](int line, const Bytes& text) {
     switch (line) {
       case 1:
         shared.DataFileName = text;
@@ -30,7 +33,7 @@ void TForm1::FormCreate() {
         SetQueryText(text);
         break;
       case 3:
-        Edit1->setText(ScreenText(text));
+        SetEditBytes(Edit1, text);
         break;
       case 4:
         SetNewCodeText(text);
@@ -39,15 +42,17 @@ void TForm1::FormCreate() {
         SetPrefText(text);
         break;
       case 6:
-        move(pos().x(), StrToInt(text));
+        top = text;
         break;
       case 7:
-        move(StrToInt(text), pos().y());
+        left = text;
         break;
       default:
         SetCaptionBytes(Label7, text);
     }
   });
+  move(pos().x(), StrToInt(top));
+  move(StrToInt(left), pos().y());
   if (IsPhonePath(shared.DataFileName)) {
     SpeedButton3Click();
   } else {
