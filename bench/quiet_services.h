@@ -16,6 +16,10 @@ class QuietServices : public QtPlatformServices {
   void ShowInformation(QWidget*, const QString& text) override {
     std::fprintf(stderr, "%s\n", qPrintable(text));
   }
+  bool AskYesNo(QWidget*, const QString& text) override {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return false;
+  }
 };
 
 }  // namespace nanbaru

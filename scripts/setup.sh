@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ccache pkg-config
   libicu-dev libgtest-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
-  xvfb xauth
+  xvfb xauth openbox
   unzip hyperfine time
 )
 

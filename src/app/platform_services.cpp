@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/open_file_dialog.h"
 #include "common/native_path.h"
 
 namespace nanbaru {
@@ -25,11 +26,19 @@ void QtPlatformServices::ShowInformation(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+bool QtPlatformServices::AskYesNo(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QString::fromUtf8("確認"), text,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QString::fromUtf8("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QString::fromUtf8("いいえ(&N)"));
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 namespace {
 
 bool RunFileDialog(QFileDialog& dialog, const QString& file_name, QString& chosen) {
-  // The file name is typed in an edit field and need not exist yet.
-  dialog.setFileMode(QFileDialog::AnyFile);
   if (!file_name.isEmpty()) dialog.selectFile(file_name);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   chosen = dialog.selectedFiles().constFirst();
@@ -40,8 +49,7 @@ bool RunFileDialog(QFileDialog& dialog, const QString& file_name, QString& chose
 
 bool QtPlatformServices::RunOpenDialog(QWidget* parent, const QString& file_name,
                                        const QStringList& filters, QString& chosen) {
-  QFileDialog dialog(parent);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  OpenFileDialog dialog(parent);
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.constFirst());
@@ -52,6 +60,8 @@ bool QtPlatformServices::RunOpenDialog(QWidget* parent, const QString& file_name
 bool QtPlatformServices::RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The file name is typed in an edit field and need not exist yet.
+  dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   return RunFileDialog(dialog, file_name, chosen);
 }

@@ -20,6 +20,9 @@ class PlatformServices {
   virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
   // The information box: title "情報", information icon, one "OK" button (default and Escape).
   virtual void ShowInformation(QWidget* parent, const QString& text) = 0;
+  // A question: title "確認", question icon, buttons "はい(&Y)" and "いいえ(&N)", the latter the
+  // default and the answer to Escape. True for はい.
+  virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
 
   // The open-file dialog, offering `file_name` first and the given filters (the first one
   // selected). True and the chosen file's full path when the user confirms.
@@ -43,6 +46,7 @@ class QtPlatformServices : public PlatformServices {
  public:
   void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
   void ShowInformation(QWidget* parent, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& text) override;
   bool RunOpenDialog(QWidget* parent, const QString& file_name, const QStringList& filters,
                      QString& chosen) override;
   bool RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) override;

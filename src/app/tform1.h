@@ -91,7 +91,7 @@ class TForm1 : public QMainWindow, public SearchHost {
 
   // ---- Shared values of the window's parts ----
   SharedState shared;
-  Bytes SaveFileName;
+  QString SaveFileName;  // As the save dialog gave it: it is never stored in a file.
 
   // ---- Event handlers ----
   void FormCreate();  // Fonts, settings file, start-up mode.
@@ -170,6 +170,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -178,6 +179,8 @@ class TForm1 : public QMainWindow, public SearchHost {
   void BindEvents();
   void WriteSettingsFile();
   void PlaceStatusLine();
+  // Sizes the frame to the layout's outer size once, as soon as the frame is known.
+  void MeetLayoutOuterSize();
   void StartHintTracking();
 
   QWidget* client_ = nullptr;    // The client area: parent of the window's own controls.

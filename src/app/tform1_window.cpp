@@ -3,6 +3,7 @@
 #include <QFontInfo>
 
 #include "app/tform1.h"
+#include "common/sjis_codec.h"
 
 namespace nanbaru {
 
@@ -57,6 +58,11 @@ void TForm1::exit1Click() {
 void TForm1::closeEvent(QCloseEvent* event) {
   bool may_close = false;
   Guard([this, &may_close] { may_close = FormClose(); });
+  // Settings that cannot be written must not keep the user from leaving.
+  if (!may_close) {
+    may_close = services().AskYesNo(
+        this, ScreenText(Sj("設定を保存できませんでした。保存せずに終了しますか？")));
+  }
   if (may_close) {
     event->accept();
   } else {
@@ -66,10 +72,24 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (outer_size_set_) return;
-  outer_size_set_ = true;
+  MeetLayoutOuterSize();
+}
+
+// A window manager frames the window some time after it is shown; the window learns the
+// frame's size only then.
+void TForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  MeetLayoutOuterSize();
+}
+
+void TForm1::MeetLayoutOuterSize() {
+  if (outer_size_set_ || !isVisible()) return;
   const QSize frame = frameGeometry().size() - geometry().size();
-  if (frame != QSize(0, 0)) resize(kLayoutOuterSize - frame);
+  if (frame.isNull()) return;
+  outer_size_set_ = true;
+  resize(kLayoutOuterSize - frame);
+  // The panes follow the outer size, which the frame has just made real.
+  Guard([this] { fore(); });
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,10 @@
 // The two mode switches, the choice of the postal data file, and the postal search's way to it.
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "common/errors.h"
 #include "settings_files.h"
@@ -21,6 +25,15 @@ std::vector<Bytes> SettingsWith(const Bytes& data_file, const Bytes& postal_file
 const Bytes kPrompt = Sj(
     "新郵便番号のデータファイルを選んで下さい。例　Ｑ：のドライブのＰｃｉｎｇのｋｉｊｉのｙｕｕｂ"
     "ｉｎのken_all.csvなど。");
+
+// Scripted services but for the open dialog, which is the program's own.
+class RealOpenDialog : public ScriptedServices {
+ public:
+  bool RunOpenDialog(QWidget* parent, const QString& file_name, const QStringList& filters,
+                     QString& chosen) override {
+    return QtPlatformServices().RunOpenDialog(parent, file_name, filters, chosen);
+  }
+};
 
 }  // namespace
 
@@ -154,6 +167,50 @@ class ModesTest : public QObject {
     s.Start();
     QCOMPARE(ShownLayout(*s.form), Layout::kPostal);
     QCOMPARE(s.form->shared.DataFileName, chosen);
+  }
+
+  // Enter on a pattern filters the list; only an existing file is taken.
+  void chooserTakesOnlyAnExistingFile() {
+    WorkDir work_dir;
+    RealOpenDialog services;
+    WriteSettingsLines(SettingsWith("/a.csv", "/a.csv"));
+    QVERIFY(QDir().mkdir("data"));
+    QVERIFY(QFile("data/ken.txt").open(QIODevice::WriteOnly));
+    TForm1 w(services);
+    bool stayed_on_all = false;
+    bool stayed_on_txt = false;
+    QStringList filters_in_list;
+    QTimer typist;
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+      auto* dialog = w.findChild<QFileDialog*>();
+      auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+      if (name == nullptr || !dialog->isVisible()) return;
+      typist.stop();
+      QCOMPARE(name->text(), QStringLiteral("*.*"));
+      QApplication::setActiveWindow(dialog);
+      name->setFocus();
+      const auto type_over = [name](const char* text) {
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, text);
+        QTest::keyClick(name, Qt::Key_Return);
+      };
+      QTest::keyClick(name, Qt::Key_Return);
+      stayed_on_all = dialog->isVisible();
+      type_over("data/*.txt");
+      stayed_on_txt = dialog->isVisible();
+      filters_in_list = dialog->findChild<QFileSystemModel*>()->nameFilters();
+      QVERIFY(dialog->selectedNameFilter().startsWith(QString::fromUtf8("ＣＳＶ")));
+      type_over("ken.txt");
+      if (dialog->isVisible()) dialog->reject();
+    });
+    typist.start(10);
+    w.K1->trigger();
+    QVERIFY(stayed_on_all);
+    QVERIFY(stayed_on_txt);
+    QCOMPARE(filters_in_list, QStringList{"*.txt"});
+    const Bytes chosen = HereDir() + "data/ken.txt";
+    QCOMPARE(w.shared.DataFileName, chosen);
+    QCOMPARE(FileBytes(), JoinLines(SettingsWith(chosen, chosen)));
   }
 
   void cancellingStillWritesTheSettingsFile() {

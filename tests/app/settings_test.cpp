@@ -103,33 +103,61 @@ class SettingsTest : public QObject {
                                          Sj("栃木県"), "-20", "-1500", postal}));
   }
 
+  // Bytes no screen shows come back as they were, until the user edits their box.
+  void untouchedBoxesWriteTheirBytesBack() {
+    Session s;
+    std::vector<Bytes> lines = {"/x", "q\x80", "\x85\x40 ", "3\xfd", Sj("栃木") + "\x80",
+                                "10", "20",    "/x"};
+    WriteSettingsLines(lines);
+    QVERIFY(s.Start().close());
+    QCOMPARE(SettingsBytes(), JoinLines(lines));
+
+    TForm1& w = s.Start();
+    w.show();
+    QTest::keyClicks(w.Edit1, "9");
+    QTest::keyClicks(w.ComboBox1, "r");
+    QVERIFY(w.close());
+    lines[1] = TForm1::TextOf(w.ComboBox1->currentText());
+    lines[2] = TForm1::TextOf(w.Edit1->text());
+    QVERIFY(lines[2].ends_with(" 9"));
+    QCOMPARE(SettingsBytes(), JoinLines(lines));
+  }
+
   void badNumbersEndStartUpAndReleaseTheFile() {
     struct Case {
       std::vector<Bytes> lines;
       Bytes message;
       QPoint pos;
+      Bytes postal;
     };
     const std::vector<Case> cases = {
-        {{"/x", "q", "", "", "p", "12a", "0", "/x"}, Sj("'12a' は整数ではありません"), {104, 131}},
-        {{"/x", "q", "", "", "p", "5", "$", "/x"}, Sj("'$' は整数ではありません"), {104, 5}},
-        {{"/x", "q", "", "", "p"}, Sj("'' は整数ではありません"), {104, 131}},
-        {{"/x", "q", "", "", "p", "2147483648", "0", "/x"},
+        {{"/x", "q", "", "", "p", "12a", "0", "/y"},
+         Sj("'12a' は整数ではありません"),
+         {104, 131},
+         "/y"},
+        {{"/x", "q", "", "", "p", "5", "$", "/y"}, Sj("'$' は整数ではありません"), {104, 5}, "/y"},
+        {{"/x", "q", "", "", "p"}, Sj("'' は整数ではありません"), {104, 131}, ""},
+        {{"/x", "q", "", "", "p", "2147483648", "0", "/y"},
          Sj("'2147483648' は整数ではありません"),
-         {104, 131}},
+         {104, 131},
+         "/y"},
     };
     for (const Case& c : cases) {
       Session s;
       WriteSettingsLines(c.lines);
       TForm1& w = s.Start();
       QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Boxed(c.message)});
-      // The lines before the bad one are in; nothing after it happened.
+      // Every line is in, the postal file too; no mode was entered.
       QCOMPARE(w.PrefText(), Bytes("p"));
       QCOMPARE(w.pos(), c.pos);
-      QCOMPARE(TextOf(w.Label7), Sj("Label7 ｃｄ　dir"));
+      QCOMPARE(TextOf(w.Label7), c.postal);
       QCOMPARE(w.shared.DataFileName, Bytes("/x"));
       QCOMPARE(Caption(w), Sj("ナンバル"));
       QCOMPARE(ShownLayout(w), Layout::kNone);
       QCOMPARE(OpenSettingsFiles(), 0);
+      // The next close keeps the postal file the damaged file named.
+      QVERIFY(w.close());
+      QVERIFY(SettingsBytes().ends_with("\r\n" + c.postal + "\r\n"));
     }
   }
 
@@ -179,6 +207,33 @@ class SettingsTest : public QObject {
     QCOMPARE(s.BoxTexts().back(), bad_name);
     QVERIFY(FilesHere().isEmpty());
     QVERIFY(QDir("..").entryList(QDir::Files | QDir::Hidden).isEmpty());
+  }
+
+  // Every exit asks before leaving without the settings; はい leaves and writes nothing.
+  void unwritableSettingsLetTheUserLeaveAfterYes() {
+    Session s;
+    TForm1& w = s.Start();
+    QVERIFY(QDir().mkdir(kSettingsName));
+    s.services.boxes.clear();
+    s.services.answers = {false, true, false, true, true};
+    w.show();
+    QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+    QVERIFY(w.isVisible());
+    QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    w.show();
+    w.exit1->trigger();
+    QVERIFY(w.isVisible());
+    w.exit1->trigger();
+    QVERIFY(!w.isVisible());
+    w.show();
+    QVERIFY(w.close());
+    const QString question =
+        TForm1::ScreenText(Sj("設定を保存できませんでした。保存せずに終了しますか？"));
+    QCOMPARE(s.services.questions, std::vector<QString>(5, question));
+    QCOMPARE(s.BoxTexts().size(), std::size_t{5});
+    QVERIFY(QDir(kSettingsName).isEmpty());
+    QVERIFY(FilesHere().isEmpty());
   }
 
   // Closing writes through the safe writer: a failed write leaves the old file as it was

@@ -1,14 +1,19 @@
 // The main window: its state-holding controls, focus order, hints to the status line, the
 // resize rule, the run-time font, the panes' line model, the error box, About and the exits.
 #include <QApplication>
+#include <QFileDialog>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 
 #include "app/caption_bytes.h"
 #include "app/fonts.h"
+#include "app/translations.h"
 #include "common/errors.h"
 #include "results/pane_edit.h"
 #include "support/window_fixture.h"
@@ -221,6 +226,31 @@ class WindowTest : public QObject {
     QVERIFY(text.contains(Screen("ナンバル")));
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\d+\\.\\d+\\.\\d+"))));
     QVERIFY(text.contains(QStringLiteral("@")));
+  }
+
+  // The frame comes after the window is shown; the outer size is met once it is known, and
+  // the panes then follow the window by what a resize changes, no more.
+  void frameUnderAWindowManagerIsTheLayoutSize() {
+    if (QGuiApplication::platformName() != "xcb") QSKIP("needs an X server with a window manager");
+    WindowFixture f;
+    TForm1& w = *f.form;
+    w.show();
+    QVERIFY(QTest::qWaitFor([&] { return w.frameGeometry().size() != w.size(); }, 10000));
+    QTRY_COMPARE(w.frameGeometry().size(), QSize(595, 451));
+    const int memo1_height = w.Memo1->height();
+    w.resize(w.size() + QSize(0, 10));
+    QTRY_COMPARE(w.Memo1->height(), memo1_height + 10);
+  }
+
+  void qtDialogsReadInJapanese() {
+    QVERIFY(InstallJapaneseTranslations(*qApp));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* look_in = dialog.findChild<QLabel*>("lookInLabel");
+    QVERIFY(look_in != nullptr);
+    QVERIFY(look_in->text().front().unicode() >= 0x3000);
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), Screen("キャンセル"));
   }
 
   void bothExitsCloseTheWindow() {

@@ -27,6 +27,14 @@ void ScriptedServices::ShowInformation(QWidget*, const QString& text) {
   if (on_box) on_box(boxes.back());
 }
 
+bool ScriptedServices::AskYesNo(QWidget*, const QString& text) {
+  questions.push_back(text);
+  if (answers.empty()) return false;
+  const bool yes = answers.front();
+  answers.pop_front();
+  return yes;
+}
+
 bool ScriptedServices::RunOpenDialog(QWidget*, const QString& file_name, const QStringList& filters,
                                      QString& chosen) {
   open_calls.push_back({file_name, filters});

@@ -26,6 +26,9 @@ class ScriptedServices : public PlatformServices {
   };
 
   std::vector<Box> boxes;
+  // Questions asked, with the answers to give (はい for true); none left is いいえ.
+  std::vector<QString> questions;
+  std::deque<bool> answers;
   // Each dialog takes the next answer; nullopt, or no answer left, is a cancel.
   std::deque<std::optional<QString>> open_answers;
   std::deque<std::optional<QString>> save_answers;
@@ -37,6 +40,7 @@ class ScriptedServices : public PlatformServices {
 
   void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
   void ShowInformation(QWidget* parent, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& text) override;
   bool RunOpenDialog(QWidget* parent, const QString& file_name, const QStringList& filters,
                      QString& chosen) override;
   bool RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) override;
