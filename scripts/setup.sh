@@ -8,7 +8,7 @@ packages=(
   libicu-dev libgtest-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
-  xvfb xauth openbox
+  xvfb xauth openbox x11-utils
   unzip hyperfine time
 )
 

@@ -117,8 +117,8 @@ class SettingsTest : public QObject {
     QTest::keyClicks(w.Edit1, "9");
     QTest::keyClicks(w.ComboBox1, "r");
     QVERIFY(w.close());
-    lines[1] = TForm1::TextOf(w.ComboBox1->currentText());
-    lines[2] = TForm1::TextOf(w.Edit1->text());
+    lines[1] = nanbaru::TextOf(w.ComboBox1->currentText());
+    lines[2] = nanbaru::TextOf(w.Edit1->text());
     QVERIFY(lines[2].ends_with(" 9"));
     QCOMPARE(SettingsBytes(), JoinLines(lines));
   }
@@ -228,8 +228,7 @@ class SettingsTest : public QObject {
     QVERIFY(!w.isVisible());
     w.show();
     QVERIFY(w.close());
-    const QString question =
-        TForm1::ScreenText(Sj("設定を保存できませんでした。保存せずに終了しますか？"));
+    const QString question = ScreenText(Sj("設定を保存できませんでした。保存せずに終了しますか？"));
     QCOMPARE(s.services.questions, std::vector<QString>(5, question));
     QCOMPARE(s.BoxTexts().size(), std::size_t{5});
     QVERIFY(QDir(kSettingsName).isEmpty());
