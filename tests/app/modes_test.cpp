@@ -210,7 +210,7 @@ class ModesTest : public QObject {
     QCOMPARE(filters_in_list, QStringList{"*.txt"});
     const Bytes chosen = HereDir() + "data/ken.txt";
     QCOMPARE(w.shared.DataFileName, chosen);
-    QCOMPARE(FileBytes(), JoinLines(SettingsWith(chosen, chosen)));
+    QCOMPARE(SettingsBytes(), JoinLines(SettingsWith(chosen, chosen)));
   }
 
   void cancellingStillWritesTheSettingsFile() {
