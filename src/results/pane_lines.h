@@ -1,6 +1,6 @@
 #pragma once
 // The line model of the two text panes, in Shift-JIS. A pane's lines are the lines it shows:
-// in a pane that does not wrap they are the CR LF lines of its text (the document's blocks);
+// in a pane that does not wrap they are the CR LF lines of its text (the text document's blocks);
 // in a pane that wraps, a line wider than the pane counts as every piece it is shown on, and a
 // line or paragraph separator in a line (Shift+Enter, a collected lone line feed) ends the piece
 // before it, which is then a line of its own without the separator.
