@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Builds a minimal Qt 6 for 64-bit Windows (Core, Gui, Widgets, Test) from Debian's own qt6-base
+# source with mingw-w64, so that the window can be built here and tested under Wine.
+# The result is installed into a cache folder outside the work tree and reused while its stamp
+# file is there; a build takes about half an hour of CPU on two cores.
+#
+#   NANBARU_QT_WIN_CACHE   install folder (default /var/cache/nanbaru/qt6-mingw)
+#   NANBARU_QT_WIN_JOBS    parallel compile jobs (default 2)
+set -euo pipefail
+
+cache=${NANBARU_QT_WIN_CACHE:-/var/cache/nanbaru/qt6-mingw}
+jobs=${NANBARU_QT_WIN_JOBS:-2}
+stamp="$cache/.nanbaru-complete"
+work="$cache.work"
+log="$cache/build.log"
+triplet=x86_64-w64-mingw32
+
+if [ -f "$stamp" ]; then
+  echo "Qt for Windows: using the build in $cache ($(cat "$stamp"))"
+  exit 0
+fi
+
+echo "Qt for Windows: building into $cache; this takes about half an hour (log: $log)"
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+
+# The source comes from Debian's archive, which apt only offers with a deb-src entry.
+if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
+  echo "Adding Debian's source archive to apt's sources"
+  "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/nanbaru-deb-src.sources >/dev/null <<'EOF'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+  "${sudo_cmd[@]}" apt-get update -qq
+fi
+
+# A folder without the stamp holds an interrupted build: start again from nothing.
+"${sudo_cmd[@]}" rm -rf "$cache" "$work"
+"${sudo_cmd[@]}" mkdir -p "$cache" "$work"
+"${sudo_cmd[@]}" chown "$(id -u):$(id -g)" "$cache" "$work"
+exec > >(tee "$log") 2>&1
+start=$(date +%s)
+
+cd "$work"
+apt-get source --download-only qt6-base
+dpkg-source --no-check -x qt6-base_*.dsc
+src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+
+# With OpenGL off, the Windows platform plugin still reaches for dynamic-GL code that only
+# exists when OpenGL is on.
+sed -i 's/#if QT_CONFIG(dynamicgl)/#if QT_CONFIG(opengl) \&\& QT_CONFIG(dynamicgl)/' \
+  "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+
+# The toolchain stays with the install: Qt's own qt.toolchain.cmake loads it from there.
+toolchain="$cache/lib/cmake/mingw-w64-posix.toolchain.cmake"
+mkdir -p "$(dirname "$toolchain")"
+cat >"$toolchain" <<EOF
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER $triplet-gcc-posix)
+set(CMAKE_CXX_COMPILER $triplet-g++-posix)
+set(CMAKE_RC_COMPILER $triplet-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/$triplet)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+EOF
+
+# Host tools (moc, rcc, uic) come from Debian's qt6-base-dev-tools of the same version.
+# Debian's repacked source has no wintab.h, hence no tablet events.
+nice -n 19 cmake -S "$src" -B build -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_INSTALL_PREFIX="$cache" \
+  -DQT_HOST_PATH=/usr \
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
+  -DBUILD_SHARED_LIBS=ON \
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no \
+  -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_vulkan=OFF \
+  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+  -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF \
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
+  -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON \
+  -DFEATURE_system_jpeg=OFF -DFEATURE_jpeg=OFF
+nice -n 19 cmake --build build --parallel "$jobs"
+cmake --install build --strip
+
+minutes=$((($(date +%s) - start + 59) / 60))
+echo "qt6-base $(basename "$src" | sed 's/^qt6-base-//') for $triplet, built in $minutes min on $(date -u +%F)" \
+  >"$stamp"
+cd /
+rm -rf "$work"
+echo "Qt for Windows: installed in $cache ($(cat "$stamp"))"
