@@ -94,8 +94,11 @@ nice -n 19 cmake --build build --parallel "$jobs"
 cmake --install build --strip
 
 minutes=$((($(date +%s) - start + 59) / 60))
-echo "qt6-base $(basename "$src" | sed 's/^qt6-base-//') for $triplet, built in $minutes min on $(date -u +%F)" \
-  >"$stamp"
+times >"$work/times"
+cpu=$(awk 'NR == 2 { split($1, u, /[ms]/); split($2, s, /[ms]/)
+                     printf "%d", (u[1] * 60 + u[2] + s[1] * 60 + s[2]) / 60 + 0.5 }' "$work/times")
+echo "qt6-base $(basename "$src" | sed 's/^qt6-base-//') for $triplet, built in $minutes min" \
+  "($cpu min of CPU) on $(date -u +%F)" >"$stamp"
 cd /
 rm -rf "$work"
 echo "Qt for Windows: installed in $cache ($(cat "$stamp"))"
