@@ -20,6 +20,19 @@ if [ -f "$stamp" ]; then
   exit 0
 fi
 
+# The target's source must be the very version of the host tools that build it.
+version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools 2>/dev/null) || {
+  echo "Qt for Windows: qt6-base-dev-tools is missing (scripts/setup.sh installs it)" >&2
+  exit 1
+}
+
+# A folder without the stamp holds an interrupted build: start again from nothing, but never
+# empty a folder that is not ours.
+if [ -n "$(ls -A "$cache" 2>/dev/null)" ] && [ ! -f "$log" ]; then
+  echo "Qt for Windows: $cache holds something else; choose another NANBARU_QT_WIN_CACHE" >&2
+  exit 1
+fi
+
 echo "Qt for Windows: building into $cache; this takes about half an hour (log: $log)"
 
 sudo_cmd=()
@@ -39,7 +52,6 @@ EOF
   "${sudo_cmd[@]}" apt-get update -qq
 fi
 
-# A folder without the stamp holds an interrupted build: start again from nothing.
 "${sudo_cmd[@]}" rm -rf "$cache" "$work"
 "${sudo_cmd[@]}" mkdir -p "$cache" "$work"
 "${sudo_cmd[@]}" chown "$(id -u):$(id -g)" "$cache" "$work"
@@ -47,7 +59,7 @@ exec > >(tee "$log") 2>&1
 start=$(date +%s)
 
 cd "$work"
-apt-get source --download-only qt6-base
+apt-get source --download-only "qt6-base=$version"
 dpkg-source --no-check -x qt6-base_*.dsc
 src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 
