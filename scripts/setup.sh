@@ -10,6 +10,8 @@ packages=(
   fonts-ipafont-mincho fontconfig
   xvfb xauth openbox x11-utils
   unzip hyperfine time
+  # The package and its checks
+  file groff-base desktop-file-utils appstream
   # Qt for Windows (scripts/build-qt-windows.sh): Debian's source, built with mingw-w64
   g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
 )

@@ -1,16 +1,75 @@
 // The program: one window on the application's event loop.
 #include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+#include <string_view>
 
 #include "app/pictures.h"
 #include "app/platform_services.h"
 #include "app/tform1.h"
 #include "app/translations.h"
+#include "app/user_folder.h"
+#include "common/data_location.h"
+#include "common/errors.h"
+
+namespace {
+
+// Also the manual page's synopsis and options: keep the two in step.
+constexpr char kSynopsis[] =
+    "usage:\n"
+    "  nanbaru [--user-folder]\n"
+    "  nanbaru --help | --version\n";
+constexpr char kOptions[] =
+    "\n"
+    "options:\n"
+    "  --user-folder  start in the user's own folder, made ready on first use\n"
+    "  --help         this text\n"
+    "  --version      the program's name and version\n";
+
+// The desktop menu's start: the per-user folder instead of the folder the program was
+// started in. A failure is shown in the error box, and the window starts where it is.
+void EnterUserFolder(nanbaru::PlatformServices& services) {
+  try {
+    nanbaru::EnterUserFolder(nanbaru::UserFolder(),
+                             nanbaru::BundledDataFile(nanbaru::kBundledPostalList),
+                             nanbaru::BundledDataFile(nanbaru::kBundledAreaFile));
+  } catch (const nanbaru::AppError& e) {
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    services.ShowError(nullptr, nanbaru::TForm1::ProgramTitleOf(program),
+                       nanbaru::TForm1::ScreenText(e.message()) + u'.');
+  }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  // Answered before Qt starts, so that they need no display.
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--version") {
+      std::fputs("nanbaru " NANBARU_VERSION "\n", stdout);
+      return 0;
+    }
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kSynopsis, stdout);
+      std::fputs(kOptions, stdout);
+      return 0;
+    }
+  }
+  // Takes Qt's own options (-platform, -style, ...) out of argc and argv.
   QApplication application(argc, argv);
   nanbaru::InstallJapaneseTranslations(application);
+  bool user_folder = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) != "--user-folder") {
+      std::fprintf(stderr, "nanbaru: unknown option %s\n%s", argv[i], kSynopsis);
+      return 2;
+    }
+    user_folder = true;
+  }
   application.setWindowIcon(nanbaru::Picture("nanbaru"));
   nanbaru::QtPlatformServices services;
+  if (user_folder) EnterUserFolder(services);
   nanbaru::TForm1 form(services);
   form.show();
   return application.exec();

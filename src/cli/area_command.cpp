@@ -7,6 +7,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/search_command.h"
+#include "common/data_location.h"
 #include "common/errors.h"
 #include "common/native_path.h"
 #include "common/sjis_codec.h"
@@ -30,7 +31,7 @@ int RunAreaCommand(std::span<char* const> raw_args) {
     // Like the window, the search starts from the folder the program was started in; a
     // relative --file is therefore found where the user meant it.
     host.start_dir = WithTrailingSeparator(CurrentDir());
-    const std::optional<Bytes> file = DataFile(args, "郵電話.txt");
+    const std::optional<Bytes> file = DataFile(args, kBundledAreaFile);
     if (!file) throw InOutError(io_code::kPathNotFound);
     host.shared.DataFileName = *file;
     RunAreaSearch(host);

@@ -25,17 +25,38 @@ constexpr std::array kCommands = {
     Command{"area", nanbaru::kAreaUsage, nanbaru::RunAreaCommand},
 };
 
-std::string Usage() {
+std::string Synopsis() {
   std::string usage = "usage:\n";
   for (const Command& command : kCommands) {
     usage += "  nanbaru-search ";
     usage += command.usage;
     usage += '\n';
   }
-  usage +=
-      "Output: the result pane as UTF-8 lines (default), its exact Shift-JIS bytes (--sjis),\n"
-      "or the window's state as one JSON object (--json).\n";
-  return usage;
+  return usage + "  nanbaru-search --help | --version\n";
+}
+
+// Also the manual page's synopsis, options and exit status: keep the two in step.
+std::string Usage() {
+  return Synopsis() +
+         "\n"
+         "postal searches the national postal-code list and area the area-code file, as the\n"
+         "window does, and prints what the window's result pane would show.\n"
+         "\n"
+         "options:\n"
+         "  --file F   the data file (default: the bundled list of the command)\n"
+         "  --old X    the old-code box: a code that takes the place of the query\n"
+         "  --new X    the new-code box: a code that takes the place of the query\n"
+         "  --pref X   the prefecture box: only lines of this prefecture\n"
+         "  --sjis     the result pane's exact Shift-JIS bytes, lines ended by CR LF\n"
+         "  --json     the window's state after the search, as one JSON object\n"
+         "  --help     this text\n"
+         "  --version  the program's name and version\n"
+         "Without --sjis or --json the result lines are printed as UTF-8.\n"
+         "\n"
+         "exit status:\n"
+         "  0  the search ran (also when it found nothing)\n"
+         "  1  an error ended the search, or the data file could not be opened\n"
+         "  2  bad usage\n";
 }
 
 int Run(std::span<char* const> args) {
@@ -43,6 +64,10 @@ int Run(std::span<char* const> args) {
   const std::string_view name = args[0];
   if (name == "--help" || name == "-h") {
     nanbaru::WriteStdout(Usage());
+    return 0;
+  }
+  if (name == "--version") {
+    nanbaru::WriteStdout("nanbaru-search " NANBARU_VERSION "\n");
     return 0;
   }
   for (const Command& command : kCommands) {
@@ -58,7 +83,7 @@ int main(int argc, char** argv) {
     return Run(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
   } catch (const nanbaru::UsageError& e) {
     nanbaru::Complain(e.what());
-    std::fputs(Usage().c_str(), stderr);
+    std::fputs(Synopsis().c_str(), stderr);
     return 2;
   } catch (const std::exception& e) {
     nanbaru::Complain(e.what());

@@ -8,6 +8,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/search_command.h"
+#include "common/data_location.h"
 #include "common/sjis_codec.h"
 #include "search/postal_search.h"
 
@@ -28,7 +29,7 @@ int RunPostalCommand(std::span<char* const> raw_args) {
   host.new_code = args.Value("new");
   host.pref = args.Value("pref");
   // Without a path the search asks for a file, as the window would.
-  host.shared.DataFileName = DataFile(args, "KEN_ALL.CSV").value_or(Bytes());
+  host.shared.DataFileName = DataFile(args, kBundledPostalList).value_or(Bytes());
 
   const std::optional<Bytes> error = CatchSearchError([&] { RunPostalSearch(host); });
 

@@ -3,7 +3,7 @@
 #include <new>
 
 #include "cli/cli_output.h"
-#include "cli/data_location.h"
+#include "common/data_location.h"
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 

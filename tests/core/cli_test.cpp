@@ -107,6 +107,7 @@ TEST(Cli, BadUsage) {
   const Outcome help = RunSearchCommand({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("nanbaru-search postal"), std::string::npos);
+  EXPECT_EQ(RunSearchCommand({"--version"}).out, "nanbaru-search " NANBARU_VERSION "\n");
 }
 
 }  // namespace

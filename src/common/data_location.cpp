@@ -1,4 +1,4 @@
-#include "cli/data_location.h"
+#include "common/data_location.h"
 
 #include <unistd.h>
 
@@ -18,7 +18,8 @@ std::string BundledDataFile(std::string_view name) {
   const std::string dir = ExecutableDir();
   const std::string build_tree = dir + "/../data/" + std::string(name);
   if (access(build_tree.c_str(), F_OK) == 0) return build_tree;
-  const std::string installed = dir + "/../share/nanbaru/data/" + std::string(name);
+  // The build passes the installed data folder relative to the installed program folder.
+  const std::string installed = dir + "/" NANBARU_DATA_FROM_BIN "/" + std::string(name);
   if (access(installed.c_str(), F_OK) == 0) return installed;
   return build_tree;
 }

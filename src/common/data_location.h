@@ -1,0 +1,22 @@
+#pragma once
+// Where the data bundled with the program lies.
+
+#include <string>
+#include <string_view>
+
+namespace nanbaru {
+
+// The bundled national list and area-code file, by their names in the data folder.
+inline constexpr std::string_view kBundledPostalList = "KEN_ALL.CSV";
+inline constexpr std::string_view kBundledAreaFile = "郵電話.txt";
+
+// The folder of the running program (a native path), empty when it cannot be found.
+std::string ExecutableDir();
+
+// A bundled data file such as kBundledPostalList (a native path): in the build tree
+// `<program folder>/../data`, else in the installed layout (`<program
+// folder>/../share/nanbaru/data` unless the install folders were moved). When neither exists,
+// the build-tree path, so that the failure names a real place.
+std::string BundledDataFile(std::string_view name);
+
+}  // namespace nanbaru

@@ -1,0 +1,63 @@
+// The desktop menu's start folder: made ready on first use so that the first Enter finds
+// 鹿沼市, and left alone once the user has settings of their own there.
+#include "app/user_folder.h"
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+
+#include "settings_files.h"
+#include "support/window_fixture.h"
+
+namespace nanbaru::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kPostal = NANBARU_BUNDLED_DATA "/KEN_ALL.CSV";
+const fs::path kArea = NANBARU_BUNDLED_DATA "/郵電話.txt";
+
+}  // namespace
+
+class UserFolderTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+  void firstUseGivesAWindowReadyForTheFirstEnter() {
+    WorkDir scratch;
+    const fs::path folder = fs::path(scratch.path().toStdString()) / "share" / "nanbaru";
+    EnterUserFolder(folder, kPostal, kArea);
+    QCOMPARE(fs::current_path(), folder);
+    const Bytes postal = kPostal.string();
+    QCOMPARE(FileBytes(),
+             JoinLines({postal, Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104", postal}));
+    QCOMPARE(FileBytes("郵電話.txt"), FileBytes(kArea.string()));
+
+    ScriptedServices services;
+    TForm1 w(services);
+    QVERIFY(services.boxes.empty());
+    QTest::keyClick(w.ComboBox1, Qt::Key_Return);
+    QVERIFY(PaneLines(*w.Memo1).size() > 3);
+    QVERIFY(PaneLines(*w.Memo1).front().find(Sj("鹿沼市")) != Bytes::npos);
+    QVERIFY(services.boxes.empty());
+  }
+
+  void theUsersOwnFilesAreKept() {
+    WorkDir scratch;
+    const fs::path folder = fs::path(scratch.path().toStdString());
+    WriteSettingsLines({"/mine/KEN_ALL.CSV", "q"});
+    WriteSettingsLines({"0123      mine"}, "郵電話.txt");
+    const Bytes settings = FileBytes();
+    EnterUserFolder(folder, kPostal, kArea);
+    QCOMPARE(FileBytes(), settings);
+    QCOMPARE(FileBytes("郵電話.txt"), JoinLines({"0123      mine"}));
+  }
+};
+
+}  // namespace nanbaru::test
+
+QTEST_MAIN(nanbaru::test::UserFolderTest)
+#include "user_folder_test.moc"
