@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace nanbaru {
@@ -15,11 +16,12 @@ std::string ExecutableDir() {
 }
 
 std::string BundledDataFile(std::string_view name) {
-  const std::string dir = ExecutableDir();
-  const std::string build_tree = dir + "/../data/" + std::string(name);
+  const std::filesystem::path dir = ExecutableDir();
+  // Without the "bin/..", so that the path reads well where it is shown or kept.
+  const std::string build_tree = (dir / "../data" / name).lexically_normal().string();
   if (access(build_tree.c_str(), F_OK) == 0) return build_tree;
   // The build passes the installed data folder relative to the installed program folder.
-  const std::string installed = dir + "/" NANBARU_DATA_FROM_BIN "/" + std::string(name);
+  const std::string installed = (dir / NANBARU_DATA_FROM_BIN / name).lexically_normal().string();
   if (access(installed.c_str(), F_OK) == 0) return installed;
   return build_tree;
 }
