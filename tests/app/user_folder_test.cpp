@@ -1,6 +1,7 @@
 // The desktop menu's start folder: made ready on first use so that the first Enter finds
 // 鹿沼市, and left alone once the user has settings of their own there.
 #include "app/user_folder.h"
+#include "common/data_location.h"
 
 #include <QApplication>
 #include <QTest>
@@ -15,8 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kPostal = NANBARU_BUNDLED_DATA "/KEN_ALL.CSV";
-const fs::path kArea = NANBARU_BUNDLED_DATA "/郵電話.txt";
+const fs::path kPostal = fs::path(NANBARU_BUNDLED_DATA) / kBundledPostalList;
+const fs::path kArea = fs::path(NANBARU_BUNDLED_DATA) / kBundledAreaFile;
 
 }  // namespace
 
@@ -34,7 +35,7 @@ class UserFolderTest : public QObject {
     const Bytes postal = kPostal.string();
     QCOMPARE(FileBytes(),
              JoinLines({postal, Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104", postal}));
-    QCOMPARE(FileBytes("郵電話.txt"), FileBytes(kArea.string()));
+    QCOMPARE(FileBytes(std::string(kBundledAreaFile)), FileBytes(kArea.string()));
 
     ScriptedServices services;
     TForm1 w(services);
