@@ -6,6 +6,7 @@
 
 #include "app/pictures.h"
 #include "app/platform_services.h"
+#include "app/screen_text.h"
 #include "app/tform1.h"
 #include "app/translations.h"
 #include "app/user_folder.h"
@@ -36,7 +37,7 @@ void EnterUserFolder(nanbaru::PlatformServices& services) {
   } catch (const nanbaru::AppError& e) {
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     services.ShowError(nullptr, nanbaru::TForm1::ProgramTitleOf(program),
-                       nanbaru::TForm1::ScreenText(e.message()) + u'.');
+                       nanbaru::ScreenText(e.message()) + u'.');
   }
 }
 
