@@ -33,7 +33,7 @@ class UserFolderTest : public QObject {
     EnterUserFolder(folder, kPostal, kArea);
     QCOMPARE(fs::current_path(), folder);
     const Bytes postal = kPostal.string();
-    QCOMPARE(FileBytes(),
+    QCOMPARE(SettingsBytes(),
              JoinLines({postal, Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104", postal}));
     QCOMPARE(FileBytes(std::string(kBundledAreaFile)), FileBytes(kArea.string()));
 
@@ -51,9 +51,9 @@ class UserFolderTest : public QObject {
     const fs::path folder = fs::path(scratch.path().toStdString());
     WriteSettingsLines({"/mine/KEN_ALL.CSV", "q"});
     WriteSettingsLines({"0123      mine"}, "郵電話.txt");
-    const Bytes settings = FileBytes();
+    const Bytes settings = SettingsBytes();
     EnterUserFolder(folder, kPostal, kArea);
-    QCOMPARE(FileBytes(), settings);
+    QCOMPARE(SettingsBytes(), settings);
     QCOMPARE(FileBytes("郵電話.txt"), JoinLines({"0123      mine"}));
   }
 };
