@@ -1,12 +1,12 @@
 // The desktop menu's start folder: made ready on first use so that the first Enter finds
 // 鹿沼市, and left alone once the user has settings of their own there.
 #include "app/user_folder.h"
-#include "common/data_location.h"
 
 #include <QApplication>
 #include <QTest>
 #include <filesystem>
 
+#include "common/data_location.h"
 #include "settings_files.h"
 #include "support/window_fixture.h"
 
