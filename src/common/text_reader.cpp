@@ -33,7 +33,9 @@ void TextReader::Compact() {
 void TextReader::Fill() {
   if (eof_) return;
   Compact();
-  if (buffer_.size() < end_ + kBlock) buffer_.resize(std::max(buffer_.size() * 2, end_ + kBlock));
+  // Growing by half keeps the unused tail, which the allocator may reserve in full, small
+  // beside a giant line; the grown part is written only as bytes arrive.
+  if (buffer_.size() < end_ + kBlock) buffer_.Grow(std::max(buffer_.size() / 2 * 3, end_ + kBlock));
   const std::size_t fresh = source_->Read(buffer_.data() + end_, buffer_.size() - end_);
   const void* stop = std::memchr(buffer_.data() + end_, kEndOfFile, fresh);
   if (fresh == 0 || stop != nullptr) eof_ = true;
