@@ -13,16 +13,29 @@ std::optional<std::string> ColourName(const std::optional<StatusColour>& colour)
   return *colour == StatusColour::kRed ? "red" : "black";
 }
 
-// The pane in UTF-8 with each CR LF line end turned into LF.
-std::string PaneUtf8(const Bytes& pane) {
-  const std::string utf8 = SjisToUtf8(pane);
+bool WriteBytes(std::string_view text) {
+  return text.empty() || std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+}
+
+// Writes the pane in UTF-8 with each CR LF line end turned into LF, converted a piece at a
+// time so that a pane of any size prints. A CR that ends a piece waits to see the next one.
+bool WritePaneUtf8(const Bytes& pane) {
+  bool written = true;
+  bool cr_pending = false;
   std::string out;
-  out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
-    out += utf8[i];
-  }
-  return out;
+  SjisToUtf8Pieces(pane, [&](std::string_view piece) {
+    out.clear();
+    if (cr_pending && !piece.starts_with('\n')) out += '\r';
+    cr_pending = piece.ends_with('\r');
+    if (cr_pending) piece.remove_suffix(1);
+    for (std::size_t at = piece.find("\r\n"); at != piece.npos; at = piece.find("\r\n")) {
+      out.append(piece.substr(0, at));
+      piece.remove_prefix(at + 1);
+    }
+    out.append(piece);
+    written = written && WriteBytes(out);
+  });
+  return written && (!cr_pending || WriteBytes("\r"));
 }
 
 }  // namespace
@@ -49,23 +62,24 @@ JsonObject StateJson(const CliHost& host, const std::optional<Bytes>& error) {
   return json;
 }
 
-std::string RenderOutput(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error) {
+bool WriteOutput(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error) {
+  bool written = true;
   switch (mode) {
     case OutputMode::kSjis:
-      return host.results;
+      written = WriteBytes(host.results);
+      break;
     case OutputMode::kJson:
-      return StateJson(host, error).Finish();
+      written = WriteBytes(StateJson(host, error).Finish());
+      break;
     case OutputMode::kUtf8:
+      written = WritePaneUtf8(host.results);
       break;
   }
-  return PaneUtf8(host.results);
+  return std::fflush(stdout) == 0 && written;
 }
 
 bool WriteStdout(std::string_view text) {
-  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
-    return false;
-  }
-  return std::fflush(stdout) == 0;
+  return WriteBytes(text) && std::fflush(stdout) == 0;
 }
 
 void Complain(std::string_view utf8_message) {

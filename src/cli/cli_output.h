@@ -16,9 +16,9 @@ namespace nanbaru {
 // Commands may add fields before finishing it.
 JsonObject StateJson(const CliHost& host, const std::optional<Bytes>& error);
 
-// The output for the mode: the result pane in UTF-8 with LF line ends, the pane's exact
-// Shift-JIS bytes, or StateJson.
-std::string RenderOutput(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error);
+// Writes the output for the mode to standard output: the result pane in UTF-8 with LF line
+// ends, the pane's exact Shift-JIS bytes, or StateJson. False when the write fails.
+bool WriteOutput(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error);
 
 // Writes all of `text` to standard output at once; false when the write fails.
 bool WriteStdout(std::string_view text);

@@ -40,7 +40,7 @@ std::optional<Bytes> CatchSearchError(const std::function<void()>& search) {
 
 int FinishSearch(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error,
                  const std::vector<std::string>& failures) {
-  const bool written = WriteStdout(RenderOutput(host, mode, error));
+  const bool written = WriteOutput(host, mode, error);
   if (host.query.empty()) Complain("the query is empty, so no search ran");
   for (const std::string& failure : failures) Complain(failure);
   if (!written) Complain("cannot write the output");

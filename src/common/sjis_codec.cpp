@@ -4,6 +4,7 @@
 #include <unicode/ucnv_cb.h>
 #include <unicode/ustring.h>
 
+#include <algorithm>
 #include <climits>
 #include <stdexcept>
 
@@ -94,6 +95,32 @@ class Converter {
     return true;
   }
 
+  // Converts in pieces of at most `piece` units. The converter keeps a double-byte character
+  // cut at a piece's end and finishes it in the next piece.
+  void ToUtf16Pieces(std::string_view sjis, std::size_t piece,
+                     const std::function<void(std::u16string_view)>& sink) const {
+    ucnv_resetToUnicode(converter_);
+    // A unit comes from at least one byte, so a short text needs no more units than bytes.
+    std::u16string units(std::clamp<std::size_t>(sjis.size(), 1, piece), u'\0');
+    const char* source = sjis.data();
+    const char* const source_end = source + sjis.size();
+    UErrorCode error = U_BUFFER_OVERFLOW_ERROR;
+    while (error == U_BUFFER_OVERFLOW_ERROR) {
+      error = U_ZERO_ERROR;
+      UChar* target = units.data();
+      ucnv_toUnicode(converter_, &target, units.data() + units.size(), &source, source_end, nullptr,
+                     true, &error);
+      if (U_FAILURE(error) && error != U_BUFFER_OVERFLOW_ERROR) {
+        throw std::runtime_error("Shift-JIS conversion failed");
+      }
+      const std::size_t length = static_cast<std::size_t>(target - units.data());
+      if (swaps_controls_) {
+        for (std::size_t i = 0; i < length; ++i) units[i] = FromSwapped(units[i]);
+      }
+      sink(std::u16string_view(units.data(), length));
+    }
+  }
+
   bool FromUtf16(std::u16string_view text, Bytes& out) const {
     std::u16string swapped;
     if (swaps_controls_) {
@@ -169,7 +196,18 @@ Bytes Utf16ToSjis(std::u16string_view text) {
 }
 
 std::string SjisToUtf8(std::string_view sjis) {
-  return Utf16ToUtf8(SjisToUtf16(sjis));
+  std::string out;
+  SjisToUtf8Pieces(sjis, [&](std::string_view piece) { out += piece; });
+  return out;
+}
+
+// Every Shift-JIS character maps into the Basic Multilingual Plane, so a piece of UTF-16
+// never ends inside a surrogate pair and converts to UTF-8 on its own.
+void SjisToUtf8Pieces(std::string_view sjis, const std::function<void(std::string_view)>& sink,
+                      std::size_t piece_units) {
+  Lenient().ToUtf16Pieces(sjis, piece_units, [&](std::u16string_view units) {
+    if (!units.empty()) sink(Utf16ToUtf8(units));
+  });
 }
 
 Bytes Utf8ToSjis(std::string_view utf8) {

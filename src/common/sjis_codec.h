@@ -3,6 +3,8 @@
 // screen, clipboard, terminal and file-name boundaries. Bytes that are not valid Shift-JIS
 // become U+FFFD; Unicode that Shift-JIS cannot hold becomes "?".
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,12 @@ namespace nanbaru {
 std::u16string SjisToUtf16(std::string_view sjis);
 Bytes Utf16ToSjis(std::u16string_view text);
 std::string SjisToUtf8(std::string_view sjis);
+// The same conversion for a text of any length, handed to `sink` in pieces made from at most
+// `piece_units` UTF-16 units (a few megabytes by default) as it goes; no character is split
+// between two pieces.
+inline constexpr std::size_t kUtf8PieceUnits = std::size_t{1} << 20;
+void SjisToUtf8Pieces(std::string_view sjis, const std::function<void(std::string_view)>& sink,
+                      std::size_t piece_units = kUtf8PieceUnits);
 Bytes Utf8ToSjis(std::string_view utf8);
 
 // Strict variants for file names: nothing may be replaced, since a replaced byte would name

@@ -84,6 +84,18 @@ TEST(SjisCodecTest, RandomBytesNeverFailAndNeverGrow) {
   }
 }
 
+TEST(SjisCodecTest, PiecesJoinToTheWholeConversion) {
+  // Double-byte characters, invalid bytes and a lead byte cut off at the end, cut into pieces
+  // of every small size: a character across a cut converts whole.
+  const Bytes text = Sj("ab郵便ﾃｽﾄ") + "\x80\x82\x5C" + Sj("①") + "\x82";
+  for (std::size_t units = 1; units <= 4; ++units) {
+    std::string joined;
+    SjisToUtf8Pieces(
+        text, [&](std::string_view piece) { joined += piece; }, units);
+    EXPECT_EQ(joined, "ab郵便ﾃｽﾄ\uFFFD\uFFFD①\uFFFD") << units;
+  }
+}
+
 TEST(SjisCodecTest, UnicodeWithoutShiftJisBecomesQuestionMarks) {
   EXPECT_EQ(Utf8ToSjis("a한b"), "a?b");
   EXPECT_EQ(Utf8ToSjis("😀"), "?");  // One mark for the whole surrogate pair.
