@@ -18,14 +18,18 @@ std::string NativePath(const Bytes& path) {
   return native;
 }
 
-Bytes CurrentDir() {
+std::string NativeCurrentDir() {
   std::vector<char> buffer(4096);
   while (getcwd(buffer.data(), buffer.size()) == nullptr) {
     if (errno != ERANGE) throw InOutError(CodeFromErrno(errno));
     buffer.resize(buffer.size() * 2);
   }
+  return buffer.data();
+}
+
+Bytes CurrentDir() {
   Bytes dir;
-  if (!Utf8ToSjisExact(buffer.data(), dir)) throw InOutError(io_code::kPathNotFound);
+  if (!Utf8ToSjisExact(NativeCurrentDir(), dir)) throw InOutError(io_code::kPathNotFound);
   return dir;
 }
 

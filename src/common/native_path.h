@@ -15,6 +15,9 @@ inline constexpr char kPathSeparator = '/';
 // convert exactly, so a mangled name never reaches the file system.
 std::string NativePath(const Bytes& path);
 
+// The process's current directory as the file system names it. Throws InOutError when the
+// platform refuses.
+std::string NativeCurrentDir();
 // The process's current directory as Shift-JIS. Throws InOutError when the platform refuses
 // or when the name cannot be held in Shift-JIS.
 Bytes CurrentDir();

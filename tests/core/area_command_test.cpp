@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "common/sjis_codec.h"
 #include "scratch_dir.h"
 #include "search_process.h"
 
@@ -38,6 +40,26 @@ TEST(AreaCommand, MissingFileFailsWithTheMessage) {
       RunSearchCommand({"area", "--json", "--file", "missing.txt", "03"}, dir.path());
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("\"error\":\"ﾌｧｲﾙが見つかりません\""), std::string::npos);
+}
+
+TEST(AreaCommand, AFolderNameShiftJisCannotHoldIsNamed) {
+  ScratchDir dir;
+  const std::string folder = dir.Path("한");
+  std::filesystem::create_directory(folder);
+  const Outcome run =
+      RunSearchCommand({"area", "--file", dir.Write("a.txt", "0289\r\n"), "0289"}, folder);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "nanbaru-search: 不正なﾌｧｲﾙ名です: the current folder " + folder +
+                         " has a name Shift-JIS cannot hold\n");
+}
+
+TEST(AreaCommand, AMatchingLineLongerThanAPieceOfOutputPrintsWhole) {
+  // The pane's CR falls last in the first piece converted and its LF first in the next.
+  ScratchDir dir;
+  const std::string line = "0289" + std::string(kUtf8PieceUnits - 8, 'x');
+  const Outcome run = RunSearchCommand({"area", "--file", dir.Write("a.txt", line), "0289"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out == "   " + line + "\n    1件です。\n");
 }
 
 }  // namespace
