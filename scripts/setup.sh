@@ -14,6 +14,8 @@ packages=(
   file groff-base desktop-file-utils appstream
   # Qt for Windows (scripts/build-qt-windows.sh): Debian's source, built with mingw-w64
   g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
+  # Fuzz targets (scripts/fuzz.sh): libFuzzer with clang
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

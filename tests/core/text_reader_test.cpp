@@ -16,31 +16,13 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "io_code.h"
+#include "reference_lines.h"
 #include "scratch_dir.h"
 
 namespace nanbaru {
 namespace {
 
 constexpr std::size_t kBlock = 256 * 1024;  // The reader's block size, for boundary cases.
-
-// The reading rules written out plainly: cut at the first 0x1A, then split at CR, with an
-// LF right after a CR belonging to the line end.
-std::vector<std::string> ReferenceLines(std::string_view bytes) {
-  bytes = bytes.substr(0, bytes.find('\x1A'));
-  std::vector<std::string> lines;
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    const std::size_t cr = bytes.find('\r', at);
-    if (cr == std::string_view::npos) {
-      lines.emplace_back(bytes.substr(at));
-      break;
-    }
-    lines.emplace_back(bytes.substr(at, cr - at));
-    at = cr + 1;
-    if (at < bytes.size() && bytes[at] == '\n') ++at;
-  }
-  return lines;
-}
 
 // Up to three blocks of 'a' and 'b' with CR and LF: lines run about 2^k bytes for a k below
 // `scale_bits`, and 'b' comes `b_weight` times as often as either line end byte. With
