@@ -99,6 +99,7 @@ class Converter {
   // cut at a piece's end and finishes it in the next piece.
   void ToUtf16Pieces(std::string_view sjis, std::size_t piece,
                      const std::function<void(std::u16string_view)>& sink) const {
+    if (sjis.empty()) return;
     ucnv_resetToUnicode(converter_);
     // A unit comes from at least one byte, so a short text needs no more units than bytes.
     std::u16string units(std::clamp<std::size_t>(sjis.size(), 1, piece), u'\0');
