@@ -116,15 +116,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace nanbaru;
   FuzzedDataProvider input(data, size);
   const std::string pattern = input.ConsumeRandomLengthString(8);
-  std::vector<std::size_t> cuts(input.ConsumeIntegralInRange<std::size_t>(1, 4));
-  for (std::size_t& cut : cuts) {
-    cut = input.ConsumeBool() ? input.ConsumeIntegralInRange<std::size_t>(1, 9)
-                              : std::numeric_limits<std::size_t>::max();
-  }
   // Now and then the middle of the text is repeated past the reader's first block, so long
-  // lines grow the buffer and lines cross the ends of full blocks.
+  // lines grow the buffer and lines cross the ends of full blocks. Short reads grow with it,
+  // to keep a run's count of reads about the same.
   const std::size_t repeats =
       input.ConsumeBool() ? input.ConsumeIntegralInRange<std::size_t>(1, 2000) : 1;
+  std::vector<std::size_t> cuts(input.ConsumeIntegralInRange<std::size_t>(1, 4));
+  for (std::size_t& cut : cuts) {
+    cut = input.ConsumeBool() ? input.ConsumeIntegralInRange<std::size_t>(1, 9) * repeats
+                              : std::numeric_limits<std::size_t>::max();
+  }
   const std::optional<std::size_t> fail_at =
       input.ConsumeBool() ? std::optional(input.ConsumeIntegral<std::uint16_t>() * repeats)
                           : std::nullopt;
