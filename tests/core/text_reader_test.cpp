@@ -16,8 +16,8 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "io_code.h"
-#include "reference_lines.h"
 #include "scratch_dir.h"
+#include "shared/reference_lines.h"
 
 namespace nanbaru {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "../core/fake_host.h"
 #include "common/sjis_codec.h"
+#include "core/fake_host.h"
 #include "fuzz_check.h"
 #include "search/query_normalise.h"
 #include "search/search_key.h"

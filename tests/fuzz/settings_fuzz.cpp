@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "../core/reference_lines.h"
 #include "app/settings_file.h"
 #include "common/errors.h"
 #include "common/number.h"
 #include "fuzz_check.h"
+#include "shared/reference_lines.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "../core/reference_lines.h"
 #include "common/errors.h"
 #include "common/text_reader.h"
 #include "fuzz_check.h"
+#include "shared/reference_lines.h"
 
 namespace nanbaru {
 namespace {
