@@ -32,7 +32,7 @@ void PressEnter(TForm1& form) {
 }
 
 int Scan(TForm1& form, int runs, const QString& key) {
-  form.shared.DataFileName = nanbaru::Utf8ToSjis(NANBARU_BUNDLED_DATA "/KEN_ALL.CSV");
+  form.shared.DataFileName = nanbaru::Utf8ToSjis(NANBARU_PLAIN_LIST);
   form.Edit1->clear();
   form.Edit2->clear();
   form.Edit3->clear();

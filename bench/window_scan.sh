@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The window against the headless command, on the offscreen platform:
-#  1. Enter in the query box to the count line, for a postal search over the whole bundled
-#     national list with a key found nowhere and no prefecture (median of RUNS searches in one
+#  1. Enter in the query box to the count line, for a postal search over the whole unpacked
+#     national list (../shared/data/KEN_ALL.CSV) with a key found nowhere and no prefecture (median of RUNS searches in one
 #     window), against the whole process `nanbaru-search postal` on the same search (median
 #     of RUNS runs). Goal: the window at most twice the command's time.
 #  2. The same for a key that lists the most lines a search shows (町: 700 lines), where the
@@ -15,7 +15,7 @@ build=$(cd "${1:-build}" && pwd)
 runs=${2:-15}
 bench=$build/bin/window_bench
 search=$build/bin/nanbaru-search
-list=$build/data/KEN_ALL.CSV
+list=$(pwd)/../shared/data/KEN_ALL.CSV
 for f in "$bench" "$search" "$list"; do
   [ -e "$f" ] || { echo "no $f: build first" >&2; exit 2; }
 done
@@ -31,16 +31,16 @@ export QT_QPA_PLATFORM=offscreen
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 key=存在地名
-"$search" postal "$key" | grep -q '検索終了 0件' || { echo "the command found the key" >&2; exit 1; }
+"$search" postal --file "$list" "$key" | grep -q '検索終了 0件' || { echo "the command found the key" >&2; exit 1; }
 many=町
-"$search" postal "$many" | grep -q '検索終了 700件' || { echo "$many lists fewer lines" >&2; exit 1; }
+"$search" postal --file "$list" "$many" | grep -q '検索終了 700件' || { echo "$many lists fewer lines" >&2; exit 1; }
 
 # Median wall time of the whole command in microseconds; its output goes to a file.
 command_us() {
-  "$search" postal "$1" >"$work/out"
+  "$search" postal --file "$list" "$1" >"$work/out"
   for _ in $(seq "$runs"); do
     start=${EPOCHREALTIME/[.,]/}
-    "$search" postal "$1" >"$work/out"
+    "$search" postal --file "$list" "$1" >"$work/out"
     end=${EPOCHREALTIME/[.,]/}
     echo $((end - start))
   done | median

@@ -19,7 +19,7 @@ namespace {
 using nanbaru::Sj;
 
 bool WriteSettings(const QString& folder) {
-  const nanbaru::Bytes list = nanbaru::Utf8ToSjis(NANBARU_BUNDLED_DATA "/KEN_ALL.CSV");
+  const nanbaru::Bytes list = nanbaru::Utf8ToSjis(NANBARU_BUNDLED_DATA "/ken_all.zip");
   const nanbaru::Bytes lines[] = {list, Sj("栃木県　鹿沼市"), "", "", Sj("栃木県"), "131", "104",
                                   list};
   QFile file(folder + QStringLiteral("/nanbaru2.ini"));

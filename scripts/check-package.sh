@@ -19,7 +19,7 @@ deb=$(ls "$build"/nanbaru_*.deb)
 echo "check-package: $(basename "$deb")"
 
 if ! diff -u "$root/packaging/deb-contents.txt" \
-    <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's#^\./#/#' | sort); then
+    <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's#^\./#/#' | LC_ALL=C sort); then
   fail "the package's files differ from packaging/deb-contents.txt"
 fi
 

@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ccache pkg-config
-  libicu-dev libgtest-dev
+  libicu-dev libgtest-dev libzip-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
   xvfb xauth openbox x11-utils
-  unzip hyperfine time
+  zip unzip hyperfine time
   # The package and its checks
   file groff-base desktop-file-utils appstream
   # Qt for Windows (scripts/build-qt-windows.sh): Debian's source, built with mingw-w64

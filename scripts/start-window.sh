@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 work="$root/build/work"
 mkdir -p "$work"
-for file in KEN_ALL.CSV 郵電話.txt; do
+for file in ken_all.zip 郵電話.txt; do
   [ -e "$work/$file" ] || ln -s "$root/build/data/$file" "$work/$file"
 done
 # A first start finds a settings file that names the bundled national list, so it opens in
@@ -13,7 +13,7 @@ done
 # the program writes it; the user's own settings file is never replaced.
 settings="$work/nanbaru2.ini"
 if [ ! -e "$settings" ]; then
-  postal="$root/build/data/KEN_ALL.CSV"
+  postal="$root/build/data/ken_all.zip"
   if printf '%s\r\n' "$postal" 鹿沼市 "" "" 栃木県 131 104 "$postal" |
     iconv -f UTF-8 -t CP932 >"$settings.new"; then
     mv "$settings.new" "$settings"

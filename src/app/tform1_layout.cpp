@@ -178,8 +178,9 @@ void TForm1::CreateControls() {
   setTabOrder(Memo2, Edit4);
 
   OpenDialog1.file_name = QStringLiteral("*.*");
+  // The list as the postal service publishes it can be chosen without unpacking it.
   OpenDialog1.filters = {T("ＣＳＶファイル（*.ｃｓｖ) (*.csv)"), T("テキスト(*.txt)"),
-                         T("すべてのファイル (*.*)")};
+                         T("すべてのファイル (*.*)"), T("郵便番号データ(*.zip)")};
 
   SetRunTimeFonts();
 }

@@ -7,7 +7,7 @@
 namespace nanbaru {
 
 // The bundled national list and area-code file, by their names in the data folder.
-inline constexpr std::string_view kBundledPostalList = "KEN_ALL.CSV";
+inline constexpr std::string_view kBundledPostalList = "ken_all.zip";
 inline constexpr std::string_view kBundledAreaFile = "郵電話.txt";
 
 // The folder of the running program (a native path), empty when it cannot be found.

@@ -217,6 +217,11 @@ Bytes Utf8ToSjis(std::string_view utf8) {
   return Utf16ToSjis(text);
 }
 
+bool Utf8ToSjisChecked(std::string_view utf8, Bytes& out) {
+  std::u16string text;
+  return Utf8ToUtf16(utf8, true, text) && Lenient().FromUtf16(text, out);
+}
+
 bool SjisToUtf8Exact(std::string_view sjis, std::string& out) {
   std::u16string text;
   if (!Exact().ToUtf16(sjis, text)) return false;

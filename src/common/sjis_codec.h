@@ -23,6 +23,10 @@ void SjisToUtf8Pieces(std::string_view sjis, const std::function<void(std::strin
                       std::size_t piece_units = kUtf8PieceUnits);
 Bytes Utf8ToSjis(std::string_view utf8);
 
+// For text from a UTF-8 file: false when the bytes are not well-formed UTF-8; characters
+// Shift-JIS lacks take their best fit or "?", as in Utf8ToSjis.
+bool Utf8ToSjisChecked(std::string_view utf8, Bytes& out);
+
 // Strict variants for file names: nothing may be replaced, since a replaced byte would name
 // another file. They return false when the text does not convert exactly.
 bool SjisToUtf8Exact(std::string_view sjis, std::string& out);

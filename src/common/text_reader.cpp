@@ -84,6 +84,16 @@ std::string_view TextReader::ReadLine() {
   }
 }
 
+std::string_view TextReader::Peek(std::size_t size) {
+  ResolvePendingLf();
+  while (end_ - begin_ < size && !eof_) Fill();
+  return std::string_view(buffer_.data() + begin_, std::min(size, end_ - begin_));
+}
+
+void TextReader::Skip(std::size_t size) {
+  begin_ += std::min(size, end_ - begin_);
+}
+
 TextReader::Scan TextReader::SkipLineByLine(const ByteSearcher& searcher, std::size_t budget,
                                             std::string_view& line) {
   std::size_t passed = 0;

@@ -31,6 +31,11 @@ class TextReader {
   // The next line without its line end; at the end, an empty line. The view stays valid
   // until the next call on this reader. Throws InOutError on a read error.
   std::string_view ReadLine();
+  // Up to `size` unread bytes (fewer only at the end) without consuming them, so a caller can
+  // tell what kind of text follows. The view stays valid until the next call on this reader.
+  std::string_view Peek(std::size_t size);
+  // Consumes `size` bytes of what Peek gave.
+  void Skip(std::size_t size);
 
   enum class Scan { kFound, kBudgetSpent, kEnd };
   // Consumes lines until one contains the searcher's pattern and returns it in `line` (kFound),

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/byte_searcher.h"
+#include "common/errors.h"
 #include "common/number.h"
 #include "common/sjis_codec.h"
 #include "search/postal_record.h"
@@ -17,10 +18,33 @@ constexpr std::size_t kInterleavedBudget = 64 * 1024;
 // Without a window nothing can happen between lines, so the whole file is one step.
 constexpr std::size_t kBulkBudget = std::size_t{1} << 40;
 
+// A Shift-JIS text of the window as the list writes it, converted again only when it changes.
+class InListEncoding {
+ public:
+  explicit InListEncoding(ListEncoding encoding) : utf8_(encoding == ListEncoding::kUtf8) {}
+  const Bytes& operator()(const Bytes& sjis) {
+    if (!utf8_) return sjis;
+    if (sjis != from_) {
+      from_ = sjis;
+      to_ = SjisToUtf8(sjis);
+    }
+    return to_;
+  }
+
+ private:
+  const bool utf8_;
+  Bytes from_;  // starts empty, as does its conversion
+  Bytes to_;
+};
+
 class PostalScan {
  public:
-  PostalScan(SearchHost& host, KeyKind kind)
-      : host_(host), seven_digit_(kind == KeyKind::kSevenDigit) {}
+  PostalScan(SearchHost& host, KeyKind kind, ListEncoding encoding)
+      : host_(host),
+        seven_digit_(kind == KeyKind::kSevenDigit),
+        utf8_(encoding == ListEncoding::kUtf8),
+        key_in_list_(encoding),
+        pref_in_list_(encoding) {}
 
   int Run(TextReader& reader);
 
@@ -31,6 +55,9 @@ class PostalScan {
 
   SearchHost& host_;
   const bool seven_digit_;
+  const bool utf8_;
+  InListEncoding key_in_list_;
+  InListEncoding pref_in_list_;
   int count_ = 0;
   bool prefecture_reached_ = false;
   Bytes last_prefecture_;  // of the most recently listed line
@@ -50,7 +77,7 @@ int PostalScan::Run(TextReader& reader) {
       if (interleave) host_.ProcessEvents();
     } else {
       // Lines without the key change nothing, so they are passed over in bulk.
-      const Bytes& key = host_.Shared().SearchText;
+      const Bytes& key = key_in_list_(host_.Shared().SearchText);
       if (!searcher || searcher->pattern() != key) searcher.emplace(key);
       const TextReader::Scan step = reader.SkipToLineContaining(*searcher, budget, line);
       if (interleave) host_.ProcessEvents();
@@ -64,8 +91,9 @@ int PostalScan::Run(TextReader& reader) {
 
 bool PostalScan::TestLine(std::string_view line) {
   pref_ = host_.PrefText();
-  if (Contains(line, host_.Shared().SearchText)) {
-    if (pref_.empty() || Contains(line, pref_)) List(line);
+  const Bytes& pref_in_list = pref_in_list_(pref_);
+  if (Contains(line, key_in_list_(host_.Shared().SearchText))) {
+    if (pref_.empty() || Contains(line, pref_in_list)) List(line);
     if (seven_digit_) return false;
     if (!pref_.empty() && Contains(last_prefecture_, pref_)) prefecture_reached_ = true;
     if (count_ == kPostalResultLimit) {
@@ -74,7 +102,7 @@ bool PostalScan::TestLine(std::string_view line) {
     }
   }
   // The list is grouped by prefecture: once its lines have been passed, nothing more can come.
-  if (prefecture_reached_ && !Contains(line, pref_)) {
+  if (prefecture_reached_ && !Contains(line, pref_in_list)) {
     host_.AppendResult("  ");
     host_.AppendResult("  " + pref_ + Sj("のみの検索をしました。"));
     return false;
@@ -83,6 +111,13 @@ bool PostalScan::TestLine(std::string_view line) {
 }
 
 void PostalScan::List(std::string_view line) {
+  Bytes sjis;
+  if (utf8_) {
+    if (!Utf8ToSjisChecked(line, sjis)) {
+      throw AppError(Sj("UTF-8の郵便番号データに壊れた文字があります"));
+    }
+    line = sjis;
+  }
   PostalRecord record = ParsePostalLine(line);
   host_.AppendResult(FormatPostalResult(record));
   ++count_;
@@ -92,8 +127,8 @@ void PostalScan::List(std::string_view line) {
 
 }  // namespace
 
-int ScanPostalFile(SearchHost& host, TextReader& reader, KeyKind kind) {
-  return PostalScan(host, kind).Run(reader);
+int ScanPostalFile(SearchHost& host, TextReader& reader, KeyKind kind, ListEncoding encoding) {
+  return PostalScan(host, kind, encoding).Run(reader);
 }
 
 }  // namespace nanbaru

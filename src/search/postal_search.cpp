@@ -4,6 +4,7 @@
 #include "common/number.h"
 #include "common/sjis_codec.h"
 #include "search/code_boxes.h"
+#include "search/postal_list.h"
 #include "search/postal_scan.h"
 #include "search/query_normalise.h"
 #include "search/search_key.h"
@@ -48,22 +49,25 @@ void Search(SearchHost& host) {
   host.Shared().SearchText = key.text;
   host.SetPrefText(Trim(host.PrefText()));
 
-  std::unique_ptr<TextReader> reader = OpenOrAskForFile(host);
-  if (!reader) {
+  std::unique_ptr<TextReader> file = OpenOrAskForFile(host);
+  if (!file) {
     host.SetQueryBusy(false);
     return;
   }
+  // A damaged archive is reported before the result pane is touched, so earlier results stand.
+  const PostalList list = RecognisePostalList(std::move(file), host.Shared().DataFileName);
+  TextReader& reader = *list.reader;
   host.ClearResults();
   host.SetStatusColour(StatusColour::kRed);
   host.SetStatus(Sj("　現在　検索中"));
   host.SetCountLabel(host.Shared().SearchText);
 
-  const int count = ScanPostalFile(host, *reader, key.kind);
+  const int count = ScanPostalFile(host, reader, key.kind, list.encoding);
 
   AppendClosingLines(host, count);
   host.SetStatusColour(StatusColour::kBlack);
   host.SetStatus(Sj("検索件数　") + IntToStr(count));
-  reader->Close();
+  reader.Close();
   host.AddHistory(host.QueryText());
   host.SetStatusColour(StatusColour::kBlack);
   host.SetStatus(Sj(" 検索を終わりました。"));

@@ -148,10 +148,11 @@ class ModesTest : public QObject {
     QCOMPARE(s.services.boxes[0].kind, ScriptedServices::Box::kInformation);
     QCOMPARE(s.services.open_calls.size(), std::size_t{1});
     QCOMPARE(s.services.open_calls[0].file_name, QStringLiteral("*.*"));
-    QCOMPARE(s.services.open_calls[0].filters.size(), 3);
+    QCOMPARE(s.services.open_calls[0].filters.size(), 4);
     QVERIFY(s.services.open_calls[0].filters[0].startsWith(QString::fromUtf8("ＣＳＶファイル")));
     QCOMPARE(s.services.open_calls[0].filters[1], QString::fromUtf8("テキスト(*.txt)"));
     QCOMPARE(s.services.open_calls[0].filters[2], QString::fromUtf8("すべてのファイル (*.*)"));
+    QCOMPARE(s.services.open_calls[0].filters[3], QString::fromUtf8("郵便番号データ(*.zip)"));
     QCOMPARE(w.shared.DataFileName, chosen);
     QCOMPARE(TextOf(w.Label7), chosen);
     QCOMPARE(TextOf(w.Panel2), chosen);
@@ -258,7 +259,7 @@ class ModesTest : public QObject {
     const Bytes missing = HereDir() + "missing.csv";
     WriteSettingsLines(SettingsWith(missing, missing));
     TForm1& w = s.Start();
-    const Bytes bundled = Utf8ToSjis(NANBARU_BUNDLED_DATA "/KEN_ALL.CSV");
+    const Bytes bundled = Utf8ToSjis(NANBARU_BUNDLED_DATA "/ken_all.zip");
     s.services.open_answers.push_back(Screen(bundled));
     w.SpeedButton5->click();
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{kPrompt});

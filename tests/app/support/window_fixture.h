@@ -22,7 +22,7 @@ inline Bytes DataDir() {
   return Utf8ToSjis(NANBARU_BUNDLED_DATA "/");
 }
 inline Bytes PostalDataPath() {
-  return DataDir() + "KEN_ALL.CSV";
+  return DataDir() + "ken_all.zip";
 }
 inline Bytes AreaDataPath() {
   return DataDir() + Sj("郵電話.txt");

@@ -1,0 +1,13 @@
+// Builds without libzip (the Windows cross build) cannot read an archive; they say so.
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+#include "common/zip_member.h"
+
+namespace nanbaru {
+
+std::unique_ptr<ByteSource> OpenZipMember(const Bytes&) {
+  throw AppError(Sj("このプログラムはZIPファイルを読めません。展開したCSVファイルを選んで下さい"));
+}
+
+}  // namespace nanbaru

@@ -1,0 +1,212 @@
+// The national list read as published: zip archives (made here with libzip, or with zip for
+// the zip64 layout), the UTF-8 edition, and the damaged inputs a download can bring.
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+#include "fake_host.h"
+#include "scratch_dir.h"
+#include "search/postal_list.h"
+#include "search/postal_search.h"
+#include "search_process.h"
+#include "shared_data.h"
+
+namespace nanbaru {
+namespace {
+
+struct Member {
+  std::string name;
+  std::string data;
+  bool stored = false;
+  bool encrypted = false;
+};
+
+std::string WriteZip(const ScratchDir& dir, const std::string& name,
+                     const std::vector<Member>& members) {
+  const std::string path = dir.Path(name);
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (archive == nullptr) throw std::runtime_error("zip_open failed");
+  for (const Member& m : members) {
+    zip_source_t* source = zip_source_buffer(archive, m.data.data(), m.data.size(), 0);
+    const zip_int64_t index = zip_file_add(archive, m.name.c_str(), source, 0);
+    if (index < 0) throw std::runtime_error("zip_file_add failed");
+    const auto i = static_cast<zip_uint64_t>(index);
+    if (m.stored) zip_set_file_compression(archive, i, ZIP_CM_STORE, 0);
+    if (m.encrypted) zip_file_set_encryption(archive, i, ZIP_EM_AES_256, "secret");
+  }
+  if (zip_close(archive) != 0) throw std::runtime_error("zip_close failed");
+  return path;
+}
+
+// A list line in the published layout; `town` is UTF-8 and written in `utf8` or Shift-JIS.
+std::string ListLine(int n, std::string_view town, bool utf8 = false) {
+  const std::string code = std::to_string(1000000 + n);
+  const std::string text = std::string("13101,\"100  \",\"") + code +
+                           "\",\"ﾄｳｷｮｳﾄ\",\"ﾁﾖﾀﾞｸ\",\"ﾁﾖﾀﾞ\",\"東京都\",\"千代田区\",\"" +
+                           std::string(town) + "\",0,0,0,0,0,0\r\n";
+  return utf8 ? text : Sj(text);
+}
+
+// Lines 0 to count-1, every one holding 町 in its town.
+std::string SampleList(int count, bool utf8 = false) {
+  std::string list;
+  for (int n = 0; n < count; ++n) list += ListLine(n, "本町" + std::to_string(n), utf8);
+  return list;
+}
+
+struct Searched {
+  std::vector<Bytes> results;
+  std::string error;  // UTF-8, empty when the search ended normally
+};
+
+// A postal search of `path` after an earlier one left a line in the result pane.
+Searched Search(const std::string& path, std::string_view query = "本町") {
+  FakeHost host;
+  host.shared.DataFileName = path;
+  host.query = Sj(query);
+  host.results = {"earlier"};
+  Searched out;
+  try {
+    SpeedButton5Click(host);
+  } catch (const AppError& e) {
+    out.error = e.what();
+  }
+  EXPECT_FALSE(host.busy);
+  out.results = host.results;
+  return out;
+}
+
+TEST(ZipList, ArchivesListLikeTheirPlainFile) {
+  ScratchDir dir;
+  const std::string list = SampleList(50);
+  const Searched plain = Search(dir.Write("plain.csv", list));
+  ASSERT_EQ(plain.results.size(), 52u);
+  EXPECT_EQ(plain.error, "");
+
+  const std::string zip64 = dir.Write("KEN_ALL.CSV", list);
+  const std::string command = "cd '" + dir.path() + "' && zip -q -fz zip64.zip KEN_ALL.CSV";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  // Told by content, not by name; the list's member is chosen by its name in any case, in
+  // any folder, else as the only .csv member.
+  const std::vector<std::string> archives = {
+      WriteZip(dir, "a.zip", {{"KEN_ALL.CSV", list}}),
+      WriteZip(dir, "named.csv", {{"readme.txt", "x"}, {"ken_all.csv", list, true}}),
+      WriteZip(dir, "b.zip", {{"other.csv", "x"}, {"data/Utf_Ken_All.CSV", list}}),
+      WriteZip(dir, "c.zip", {{"dir/", ""}, {"x.txt", "x"}, {"list.CSV", list}}),
+      dir.Path("zip64.zip"),
+  };
+  for (const std::string& archive : archives) {
+    const Searched zipped = Search(archive);
+    EXPECT_EQ(zipped.error, "") << archive;
+    EXPECT_EQ(zipped.results, plain.results) << archive;
+  }
+}
+
+TEST(ZipList, BadInputEndsWithAClearMessage) {
+  ScratchDir dir;
+  const std::string list = SampleList(20);
+  const std::string good = WriteZip(dir, "good.zip", {{"KEN_ALL.CSV", SampleList(4000)}});
+  std::string bytes = ReadWholeFile(good);
+  const std::string truncated = dir.Write("truncated.zip", bytes.substr(0, bytes.size() / 2));
+  // A stored member, longer than the first read, with a byte changed in its last line: the
+  // lines are listed as read, then the CRC at the member's end disagrees.
+  std::string crc =
+      ReadWholeFile(WriteZip(dir, "crc.zip", {{"KEN_ALL.CSV", SampleList(4000), true}}));
+  crc[crc.find("0\r\n", crc.find(Sj("本町3999")))] = '1';
+  const std::string utf8 = ListLine(1, "本町399", true) + ListLine(2, "本町3990", true) +
+                           ListLine(3, "本町3991\xFF", true) + ListLine(4, "本町3992", true);
+
+  struct Case {
+    std::string name;
+    std::string path;
+    std::string error;
+    std::size_t results;  // lines in the result pane afterwards
+  };
+  const std::vector<Case> cases = {
+      {"no csv", WriteZip(dir, "none.zip", {{"KEN_ALL.TXT", list}}),
+       "ZIPファイルに郵便番号データ（CSVファイル）がありません", 1},
+      {"empty", dir.Write("empty.zip", std::string("PK\x05\x06", 4) + std::string(18, '\0')),
+       "ZIPファイルに郵便番号データ（CSVファイル）がありません", 1},
+      {"several", WriteZip(dir, "two.zip", {{"a.csv", list}, {"b.csv", list}}),
+       "ZIPファイルにCSVファイルが複数あり、どれが郵便番号データか分かりません", 1},
+      {"encrypted", WriteZip(dir, "secret.zip", {{"KEN_ALL.CSV", list, false, true}}),
+       "ZIPファイルの郵便番号データが暗号化されていて読めません", 1},
+      {"corrupt", dir.Write("corrupt.zip", "PK\x03\x04 this is not an archive"),
+       "ZIPファイルが壊れています（Not a zip archive）", 1},
+      {"truncated", truncated, "ZIPファイルが壊れています（Not a zip archive）", 1},
+      {"crc", dir.Write("crc.zip", crc), "ZIPファイルが壊れています（CRC error）", 11},
+      {"invalid utf-8", dir.Write("utf8.csv", utf8), "UTF-8の郵便番号データに壊れた文字があります",
+       2},
+  };
+  for (const Case& c : cases) {
+    const Searched searched = Search(c.path, "本町399");
+    EXPECT_EQ(searched.error, c.error) << c.name;
+    EXPECT_EQ(searched.results.size(), c.results) << c.name;
+  }
+
+  const Outcome command = RunSearchCommand({"postal", "--file", dir.Path("two.zip"), "本町"});
+  EXPECT_EQ(command.status, 1);
+  EXPECT_NE(command.err.find("CSVファイルが複数あり"), std::string::npos) << command.err;
+}
+
+TEST(ZipList, Utf8EditionIsToldByContentWithOrWithoutItsMark) {
+  const std::string sjis = Sj("01101,\"060  \",\"0600000\",\"ﾎｯｶｲﾄﾞｳ\"");
+  const std::string utf8 = "01101,\"060  \",\"0600000\",\"ホッカイドウ\"";
+  EXPECT_FALSE(LooksLikeUtf8(sjis));
+  EXPECT_TRUE(LooksLikeUtf8(utf8));
+  EXPECT_TRUE(LooksLikeUtf8(utf8 + "\xFF" + utf8 + "\xE3\x83"));  // damaged, then cut off
+
+  ScratchDir dir;
+  const std::string marked = dir.Write("bom.csv", "\xEF\xBB\xBF" + utf8);
+  const PostalList list = RecognisePostalList(std::make_unique<TextReader>(marked), marked);
+  EXPECT_EQ(list.encoding, ListEncoding::kUtf8);
+  EXPECT_EQ(list.reader->ReadLine(), utf8);
+
+  // Matched in UTF-8, shown in Shift-JIS with the same best fit as everywhere (U+2212).
+  const std::string path = dir.Write("utf.csv", SampleList(3, true) + ListLine(9, "八−二", true));
+  const Searched searched = Search(path, "八");
+  ASSERT_EQ(searched.results.size(), 3u);
+  EXPECT_TRUE(searched.results[0].ends_with(Sj(" 八－二")));
+  EXPECT_EQ(Search(dir.Write("bom2.csv", "\xEF\xBB\xBF" + SampleList(3, true)), "本町").results,
+            Search(dir.Write("sjis.csv", SampleList(3)), "本町").results);
+}
+
+// The published files themselves: the zip lists byte for byte what its unpacked file does,
+// the UTF-8 edition too except where it keeps a long town on one line.
+TEST(ZipList, PublishedArchives) {
+  const std::string ken_all = NANBARU_SHARED_DATA "/ken_all.zip";
+  const std::string utf_ken_all = NANBARU_SHARED_DATA "/utf_ken_all.zip";
+  // The last lists a town the Shift-JIS list splits over lines.
+  const std::vector<std::vector<std::string>> searches = {
+      {"322-0061"}, {"32201"}, {"--pref", "栃木県", "鹿沼市"}, {"町"}, {"北海道　千歳市"}};
+  for (std::size_t i = 0; i < searches.size(); ++i) {
+    const std::vector<std::string>& search = searches[i];
+    std::vector<std::string> args = {"postal", "--sjis", "--file"};
+    const auto run = [&](const std::string& file) {
+      std::vector<std::string> with_file = args;
+      with_file.push_back(file);
+      with_file.insert(with_file.end(), search.begin(), search.end());
+      return RunSearchCommand(with_file);
+    };
+    const Outcome plain = run(kNationalList);
+    const Outcome zipped = run(ken_all);
+    EXPECT_EQ(zipped.status, 0) << zipped.err;
+    EXPECT_EQ(zipped.out, plain.out) << search.back();
+    if (i + 1 < searches.size()) {
+      EXPECT_EQ(run(utf_ken_all).out, plain.out) << search.back();
+    }
+  }
+  const Outcome merged = RunSearchCommand({"postal", "--file", utf_ken_all, "0660005"});
+  EXPECT_NE(merged.out.find("１７５２番地）\n"), std::string::npos) << merged.out;
+  EXPECT_NE(merged.out.find("検索終了 1件です。"), std::string::npos) << merged.out;
+}
+
+}  // namespace
+}  // namespace nanbaru
