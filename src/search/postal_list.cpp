@@ -1,7 +1,6 @@
 #include "search/postal_list.h"
 
-#include <utility>
-
+#include "common/errors.h"
 #include "common/zip_member.h"
 
 namespace nanbaru {
@@ -46,18 +45,25 @@ bool LooksLikeUtf8(std::string_view head) {
   return good > bad;
 }
 
-PostalList RecognisePostalList(std::unique_ptr<TextReader> file, const Bytes& path) {
-  if (LooksLikeZip(file->Peek(4))) {
-    file->Close();
-    file = std::make_unique<TextReader>(OpenZipMember(path));
+std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, const Bytes& path) {
+  bool zipped = false;
+  try {
+    zipped = LooksLikeZip(file->Peek(4));
+  } catch (const InOutError&) {
+    // The scan's first read meets it again and reports it as any read error.
   }
-  const std::string_view head = file->Peek(kSample);
+  if (!zipped) return file;
+  file->Close();
+  return std::make_unique<TextReader>(OpenZipMember(path));
+}
+
+ListEncoding TakeListEncoding(TextReader& list) {
+  const std::string_view head = list.Peek(kSample);
   if (head.starts_with(kByteOrderMark)) {
-    file->Skip(kByteOrderMark.size());
-    return {std::move(file), ListEncoding::kUtf8};
+    list.Skip(kByteOrderMark.size());
+    return ListEncoding::kUtf8;
   }
-  const ListEncoding encoding = LooksLikeUtf8(head) ? ListEncoding::kUtf8 : ListEncoding::kShiftJis;
-  return {std::move(file), encoding};
+  return LooksLikeUtf8(head) ? ListEncoding::kUtf8 : ListEncoding::kShiftJis;
 }
 
 }  // namespace nanbaru

@@ -12,15 +12,14 @@ namespace nanbaru {
 
 enum class ListEncoding { kShiftJis, kUtf8 };
 
-struct PostalList {
-  std::unique_ptr<TextReader> reader;
-  ListEncoding encoding;
-};
+// Takes the data file at `path` as the host opened it; a zip archive gives way to its list's
+// member. Throws AppError or InOutError when an archive cannot be read. A plain file's read
+// error is left to its first read by the scan.
+std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, const Bytes& path);
 
-// Takes the data file at `path` as the host opened it. A zip archive is read from its list's
-// member instead; the reader is left at the first line, past a UTF-8 byte-order mark. Throws
-// AppError or InOutError when an archive cannot be read.
-PostalList RecognisePostalList(std::unique_ptr<TextReader> file, const Bytes& path);
+// Tells the encoding of the list from its first lines and leaves the reader at the first line,
+// past a UTF-8 byte-order mark. Throws InOutError on a read error.
+ListEncoding TakeListEncoding(TextReader& list);
 
 // True when the first bytes of a text read as UTF-8 rather than Shift-JIS: well-formed UTF-8
 // sequences outnumber the bytes that start none. Shift-JIS Japanese is almost nothing but the

@@ -55,19 +55,19 @@ void Search(SearchHost& host) {
     return;
   }
   // A damaged archive is reported before the result pane is touched, so earlier results stand.
-  const PostalList list = RecognisePostalList(std::move(file), host.Shared().DataFileName);
-  TextReader& reader = *list.reader;
+  const std::unique_ptr<TextReader> list =
+      OpenListMember(std::move(file), host.Shared().DataFileName);
   host.ClearResults();
   host.SetStatusColour(StatusColour::kRed);
   host.SetStatus(Sj("　現在　検索中"));
   host.SetCountLabel(host.Shared().SearchText);
 
-  const int count = ScanPostalFile(host, reader, key.kind, list.encoding);
+  const int count = ScanPostalFile(host, *list, key.kind, TakeListEncoding(*list));
 
   AppendClosingLines(host, count);
   host.SetStatusColour(StatusColour::kBlack);
   host.SetStatus(Sj("検索件数　") + IntToStr(count));
-  reader.Close();
+  list->Close();
   host.AddHistory(host.QueryText());
   host.SetStatusColour(StatusColour::kBlack);
   host.SetStatus(Sj(" 検索を終わりました。"));

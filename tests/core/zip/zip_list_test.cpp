@@ -165,9 +165,9 @@ TEST(ZipList, Utf8EditionIsToldByContentWithOrWithoutItsMark) {
 
   ScratchDir dir;
   const std::string marked = dir.Write("bom.csv", "\xEF\xBB\xBF" + utf8);
-  const PostalList list = RecognisePostalList(std::make_unique<TextReader>(marked), marked);
-  EXPECT_EQ(list.encoding, ListEncoding::kUtf8);
-  EXPECT_EQ(list.reader->ReadLine(), utf8);
+  TextReader list(marked);
+  EXPECT_EQ(TakeListEncoding(list), ListEncoding::kUtf8);
+  EXPECT_EQ(list.ReadLine(), utf8);
 
   // Matched in UTF-8, shown in Shift-JIS with the same best fit as everywhere (U+2212).
   const std::string path = dir.Write("utf.csv", SampleList(3, true) + ListLine(9, "八−二", true));
