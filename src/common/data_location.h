@@ -6,8 +6,9 @@
 
 namespace nanbaru {
 
-// The bundled national list and area-code file, by their names in the data folder.
-inline constexpr std::string_view kBundledPostalList = "ken_all.zip";
+// The bundled national list and area-code file, by their names in the data folder (the list
+// is the published archive, or its unpacked list in a build that cannot read archives).
+inline constexpr std::string_view kBundledPostalList = NANBARU_BUNDLED_LIST;
 inline constexpr std::string_view kBundledAreaFile = "郵電話.txt";
 
 // The folder of the running program (a native path), empty when it cannot be found.

@@ -74,7 +74,7 @@ Searched Search(const std::string& path, std::string_view query = "本町") {
   host.results = {"earlier"};
   Searched out;
   try {
-    SpeedButton5Click(host);
+    RunPostalSearch(host);
   } catch (const AppError& e) {
     out.error = e.what();
   }
