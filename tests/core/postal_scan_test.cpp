@@ -13,6 +13,7 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "postal_outcome.h"
 #include "postal_reference.h"
 #include "scratch_dir.h"
 #include "search/postal_search.h"
@@ -21,10 +22,7 @@
 namespace nanbaru {
 namespace {
 
-struct Outcome {
-  std::vector<Bytes> results;
-  std::optional<Bytes> error;
-};
+using Outcome = PostalOutcome;
 
 Outcome Search(const Bytes& path, const Bytes& query, const Bytes& pref, bool interleave) {
   FakeHost host;
@@ -32,15 +30,7 @@ Outcome Search(const Bytes& path, const Bytes& query, const Bytes& pref, bool in
   host.shared.DataFileName = path;
   host.query = query;
   host.pref = pref;
-  Outcome outcome;
-  try {
-    RunPostalSearch(host);
-  } catch (const AppError& e) {
-    outcome.error = e.message();
-  }
-  EXPECT_FALSE(host.busy);
-  outcome.results = host.results;
-  return outcome;
+  return RunPostalToOutcome(host);
 }
 
 // The search, with and without a window's event turns, gives what the plain scan gives.

@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "postal_outcome.h"
 #include "scratch_dir.h"
 #include "search/postal_list.h"
-#include "search/postal_search.h"
 #include "search_process.h"
 #include "shared_data.h"
 
@@ -61,34 +60,21 @@ std::string SampleList(int count, bool utf8 = false) {
   return list;
 }
 
-struct Searched {
-  std::vector<Bytes> results;
-  std::string error;  // UTF-8, empty when the search ended normally
-};
-
 // A postal search of `path` after an earlier one left a line in the result pane.
-Searched Search(const std::string& path, std::string_view query = "本町") {
+PostalOutcome Search(const std::string& path, std::string_view query = "本町") {
   FakeHost host;
   host.shared.DataFileName = path;
   host.query = Sj(query);
   host.results = {"earlier"};
-  Searched out;
-  try {
-    RunPostalSearch(host);
-  } catch (const AppError& e) {
-    out.error = e.what();
-  }
-  EXPECT_FALSE(host.busy);
-  out.results = host.results;
-  return out;
+  return RunPostalToOutcome(host);
 }
 
 TEST(ZipList, ArchivesListLikeTheirPlainFile) {
   ScratchDir dir;
   const std::string list = SampleList(50);
-  const Searched plain = Search(dir.Write("plain.csv", list));
+  const PostalOutcome plain = Search(dir.Write("plain.csv", list));
   ASSERT_EQ(plain.results.size(), 52u);
-  EXPECT_EQ(plain.error, "");
+  EXPECT_FALSE(plain.error);
 
   const std::string zip64 = dir.Write("KEN_ALL.CSV", list);
   const std::string command = "cd '" + dir.path() + "' && zip -q -fz zip64.zip KEN_ALL.CSV";
@@ -103,8 +89,8 @@ TEST(ZipList, ArchivesListLikeTheirPlainFile) {
       dir.Path("zip64.zip"),
   };
   for (const std::string& archive : archives) {
-    const Searched zipped = Search(archive);
-    EXPECT_EQ(zipped.error, "") << archive;
+    const PostalOutcome zipped = Search(archive);
+    EXPECT_FALSE(zipped.error) << archive;
     EXPECT_EQ(zipped.results, plain.results) << archive;
   }
 }
@@ -146,8 +132,8 @@ TEST(ZipList, BadInputEndsWithAClearMessage) {
        2},
   };
   for (const Case& c : cases) {
-    const Searched searched = Search(c.path, "本町399");
-    EXPECT_EQ(searched.error, c.error) << c.name;
+    const PostalOutcome searched = Search(c.path, "本町399");
+    EXPECT_EQ(searched.error, Sj(c.error)) << c.name;
     EXPECT_EQ(searched.results.size(), c.results) << c.name;
   }
 
@@ -171,7 +157,7 @@ TEST(ZipList, Utf8EditionIsToldByContentWithOrWithoutItsMark) {
 
   // Matched in UTF-8, shown in Shift-JIS with the same best fit as everywhere (U+2212).
   const std::string path = dir.Write("utf.csv", SampleList(3, true) + ListLine(9, "八−二", true));
-  const Searched searched = Search(path, "八");
+  const PostalOutcome searched = Search(path, "八");
   ASSERT_EQ(searched.results.size(), 3u);
   EXPECT_TRUE(searched.results[0].ends_with(Sj(" 八－二")));
   EXPECT_EQ(Search(dir.Write("bom2.csv", "\xEF\xBB\xBF" + SampleList(3, true)), "本町").results,
