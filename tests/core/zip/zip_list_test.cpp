@@ -14,6 +14,7 @@
 #include "scratch_dir.h"
 #include "search/postal_list.h"
 #include "search_process.h"
+#include "shared/file_bytes.h"
 #include "shared_data.h"
 
 namespace nanbaru {
@@ -99,12 +100,11 @@ TEST(ZipList, BadInputEndsWithAClearMessage) {
   ScratchDir dir;
   const std::string list = SampleList(20);
   const std::string good = WriteZip(dir, "good.zip", {{"KEN_ALL.CSV", SampleList(4000)}});
-  std::string bytes = ReadWholeFile(good);
+  std::string bytes = FileBytes(good);
   const std::string truncated = dir.Write("truncated.zip", bytes.substr(0, bytes.size() / 2));
   // A stored member, longer than the first read, with a byte changed in its last line: the
   // lines are listed as read, then the CRC at the member's end disagrees.
-  std::string crc =
-      ReadWholeFile(WriteZip(dir, "crc.zip", {{"KEN_ALL.CSV", SampleList(4000), true}}));
+  std::string crc = FileBytes(WriteZip(dir, "crc.zip", {{"KEN_ALL.CSV", SampleList(4000), true}}));
   crc[crc.find("0\r\n", crc.find(Sj("本町3999")))] = '1';
   const std::string utf8 = ListLine(1, "本町399", true) + ListLine(2, "本町3990", true) +
                            ListLine(3, "本町3991\xFF", true) + ListLine(4, "本町3992", true);
