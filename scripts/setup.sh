@@ -1,32 +1,43 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build, the tests and the program need and
-# this machine lacks. Safe to run again: installed packages are skipped.
+# this machine lacks, and the Japanese locale Wine runs the Windows tests under. Safe to run
+# again: what is already there is skipped.
 set -euo pipefail
 
 packages=(
   build-essential cmake ccache pkg-config
-  libicu-dev libgtest-dev libzip-dev
+  libicu-dev libgtest-dev googletest libzip-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
   xvfb xauth openbox x11-utils
   zip unzip hyperfine time
   # The package and its checks
   file groff-base desktop-file-utils appstream
-  # Qt for Windows (scripts/build-qt-windows.sh): Debian's source, built with mingw-w64
-  g++-mingw-w64-x86-64-posix ninja-build dpkg-dev
+  # Windows: the cross compiler (also for scripts/build-qt-windows.sh, with Ninja and dpkg-dev
+  # for Debian's Qt source), and Wine with a Japanese locale to run the tests
+  g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 locales
   # Fuzz targets (scripts/fuzz.sh): libFuzzer with clang
   clang-14 libclang-rt-14-dev
 )
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Wine names the host's files in the locale's character set: Japanese file names need a
+# UTF-8 locale, and ja_JP.UTF-8 also gives Windows programs code page 932.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  echo "Generating the ja_JP.UTF-8 locale"
+  "${sudo_cmd[@]}" sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+fi

@@ -12,6 +12,7 @@
 #include "app/user_folder.h"
 #include "common/data_location.h"
 #include "common/errors.h"
+#include "platform/native_name.h"
 
 namespace {
 
@@ -31,9 +32,10 @@ constexpr char kOptions[] =
 // started in. A failure is shown in the error box, and the window starts where it is.
 void EnterUserFolder(nanbaru::PlatformServices& services) {
   try {
+    using nanbaru::BundledDataFile, nanbaru::NativeNameOf;
     nanbaru::EnterUserFolder(nanbaru::UserFolder(),
-                             nanbaru::BundledDataFile(nanbaru::kBundledPostalList),
-                             nanbaru::BundledDataFile(nanbaru::kBundledAreaFile));
+                             NativeNameOf(BundledDataFile(nanbaru::kBundledPostalList)).path,
+                             NativeNameOf(BundledDataFile(nanbaru::kBundledAreaFile)).path);
   } catch (const nanbaru::AppError& e) {
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     services.ShowError(nullptr, nanbaru::TForm1::ProgramTitleOf(program),

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "app/open_file_dialog.h"
-#include "common/native_path.h"
+#include "platform/paths.h"
 
 namespace nanbaru {
 

@@ -1,6 +1,6 @@
 #include "app/settings_file.h"
 
-#include "common/native_path.h"
+#include "platform/paths.h"
 #include "common/text_reader.h"
 #include "common/text_writer.h"
 

@@ -1,5 +1,5 @@
 // Copying to the clipboard, the clipboard's text as the query, and saving the collection.
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
@@ -48,7 +48,7 @@ void TForm1::save1Click() {
     return;
   }
   // The old file stays as it was until the new one is complete.
-  SafeTextWriter file(NativeName{QFile::encodeName(SaveFileName).toStdString()});
+  SafeTextWriter file(NativeName{QFileInfo(SaveFileName).filesystemFilePath()});
   for (const Bytes& line : PaneLines(*Memo2)) file.WriteLine(line);
   file.Commit();
 }

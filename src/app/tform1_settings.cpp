@@ -2,7 +2,7 @@
 #include "app/caption_bytes.h"
 #include "app/settings_file.h"
 #include "app/tform1.h"
-#include "common/native_path.h"
+#include "platform/paths.h"
 #include "common/number.h"
 #include "common/sjis_codec.h"
 #include "results/pane_edit.h"

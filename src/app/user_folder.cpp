@@ -5,8 +5,9 @@
 
 #include "app/settings_file.h"
 #include "common/errors.h"
-#include "common/native_path.h"
 #include "common/sjis_codec.h"
+#include "platform/native_name.h"
+#include "platform/system_error.h"
 
 namespace nanbaru {
 
@@ -15,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 void Check(const std::error_code& error) {
-  if (error) throw InOutError(CodeFromErrno(error.value()));
+  if (error) throw InOutError(CodeFromSystemError(error));
 }
 
 // The path as UTF-8, the form the Shift-JIS codec takes.
@@ -53,7 +54,7 @@ void PlaceSettings(const fs::path& folder, const fs::path& postal_list) {
       !Utf8ToSjisExact(Utf8Of(postal_list), postal))
     return;
   const Bytes path = SettingsPath(sjis_folder);
-  if (Present(NativePath(path))) return;
+  if (Present(NativeNameOf(path).path)) return;
   // Lines 6 and 7 are the window's top and left as its layout places it.
   WriteSettings(path, {postal, Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104", postal});
 }

@@ -9,8 +9,8 @@
 #include "cli/search_command.h"
 #include "common/data_location.h"
 #include "common/errors.h"
-#include "common/native_path.h"
 #include "common/sjis_codec.h"
+#include "platform/paths.h"
 #include "search/area_search.h"
 
 namespace nanbaru {
@@ -30,7 +30,7 @@ constexpr std::array<std::string_view, 1> kValueOptions = {"file"};
 // The folder the search starts from, as Shift-JIS with a separator at its end; throws
 // InOutError.
 Bytes StartFolder(std::string& problem) {
-  const std::string folder = NativeCurrentDir();
+  const std::string folder = CurrentDirUtf8();
   Bytes dir;
   if (!Utf8ToSjisExact(folder, dir)) RefuseName("the current folder", folder, problem);
   return WithTrailingSeparator(dir);

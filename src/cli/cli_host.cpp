@@ -1,7 +1,7 @@
 #include "cli/cli_host.h"
 
 #include "common/errors.h"
-#include "common/native_path.h"
+#include "platform/paths.h"
 
 namespace nanbaru {
 

@@ -1,8 +1,7 @@
 #include "cli/cli_output.h"
 
-#include <cstdio>
-
 #include "common/sjis_codec.h"
+#include "platform/command_line.h"
 
 namespace nanbaru {
 
@@ -13,8 +12,8 @@ std::optional<std::string> ColourName(const std::optional<StatusColour>& colour)
   return *colour == StatusColour::kRed ? "red" : "black";
 }
 
-bool WriteBytes(std::string_view text) {
-  return text.empty() || std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+bool WriteBytes(std::string_view text, bool utf8_text) {
+  return text.empty() || WriteStandardOutput(text, utf8_text);
 }
 
 // Writes the pane in UTF-8 with each CR LF line end turned into LF, converted a piece at a
@@ -33,9 +32,9 @@ bool WritePaneUtf8(const Bytes& pane) {
       piece.remove_prefix(at + 1);
     }
     out.append(piece);
-    written = written && WriteBytes(out);
+    written = written && WriteBytes(out, true);
   });
-  return written && (!cr_pending || WriteBytes("\r"));
+  return written && (!cr_pending || WriteBytes("\r", true));
 }
 
 }  // namespace
@@ -66,25 +65,24 @@ bool WriteOutput(const CliHost& host, OutputMode mode, const std::optional<Bytes
   bool written = true;
   switch (mode) {
     case OutputMode::kSjis:
-      written = WriteBytes(host.results);
+      written = WriteBytes(host.results, false);
       break;
     case OutputMode::kJson:
-      written = WriteBytes(StateJson(host, error).Finish());
+      written = WriteBytes(StateJson(host, error).Finish(), true);
       break;
     case OutputMode::kUtf8:
       written = WritePaneUtf8(host.results);
       break;
   }
-  return std::fflush(stdout) == 0 && written;
+  return written;
 }
 
-bool WriteStdout(std::string_view text) {
-  return WriteBytes(text) && std::fflush(stdout) == 0;
+bool WriteStdout(std::string_view text, bool utf8_text) {
+  return WriteBytes(text, utf8_text);
 }
 
 void Complain(std::string_view utf8_message) {
-  std::fprintf(stderr, "nanbaru-search: %.*s\n", static_cast<int>(utf8_message.size()),
-               utf8_message.data());
+  WriteStandardError("nanbaru-search: " + std::string(utf8_message) + "\n");
 }
 
 }  // namespace nanbaru

@@ -20,8 +20,9 @@ JsonObject StateJson(const CliHost& host, const std::optional<Bytes>& error);
 // ends, the pane's exact Shift-JIS bytes, or StateJson. False when the write fails.
 bool WriteOutput(const CliHost& host, OutputMode mode, const std::optional<Bytes>& error);
 
-// Writes all of `text` to standard output at once; false when the write fails.
-bool WriteStdout(std::string_view text);
+// Writes all of `text` to standard output at once; false when the write fails. Only UTF-8
+// text is shown as text on a Windows console.
+bool WriteStdout(std::string_view text, bool utf8_text = true);
 // One line on standard error, prefixed with the program's name.
 void Complain(std::string_view utf8_message);
 

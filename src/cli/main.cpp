@@ -1,16 +1,17 @@
 // nanbaru-search: the searches without the window, for the terminal and for scripts.
 
 #include <array>
-#include <cstdio>
 #include <exception>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/area_command.h"
 #include "cli/cli_args.h"
 #include "cli/cli_output.h"
 #include "cli/postal_command.h"
+#include "platform/command_line.h"
 
 namespace {
 
@@ -80,10 +81,13 @@ int Run(std::span<char* const> args) {
 
 int main(int argc, char** argv) {
   try {
-    return Run(std::span<char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
+    std::vector<std::string> args = nanbaru::CommandArguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& arg : args) pointers.push_back(arg.data());
+    return Run(pointers);
   } catch (const nanbaru::UsageError& e) {
     nanbaru::Complain(e.what());
-    std::fputs(Synopsis().c_str(), stderr);
+    nanbaru::WriteStandardError(Synopsis());
     return 2;
   } catch (const std::exception& e) {
     nanbaru::Complain(e.what());

@@ -16,8 +16,8 @@ int PrintUsage(const char* usage) {
 
 std::optional<Bytes> DataFile(const CliArgs& args, std::string_view bundled_name) {
   if (const auto file = args.values.find("file"); file != args.values.end()) return file->second;
-  Bytes path;
-  if (!Utf8ToSjisExact(BundledDataFile(bundled_name), path)) return std::nullopt;
+  Bytes path = BundledDataFile(bundled_name);
+  if (path.empty()) return std::nullopt;
   return path;
 }
 

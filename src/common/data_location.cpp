@@ -1,28 +1,37 @@
 #include "common/data_location.h"
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <vector>
+#include "common/sjis_codec.h"
+#include "platform/paths.h"
 
 namespace nanbaru {
 
-std::string ExecutableDir() {
-  std::vector<char> buffer(4096);
-  const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
-  if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
-  const std::string path(buffer.data(), static_cast<std::size_t>(length));
-  return path.substr(0, path.rfind('/'));
+namespace {
+
+// `dir` and a relative path written with '/', its leading ".." steps taken out of `dir`, so
+// that the path reads well where it is shown or kept (no "bin/..").
+Bytes Joined(Bytes dir, std::string_view relative) {
+  while (relative.starts_with("../")) {
+    const std::size_t last = LastSeparator(dir);
+    if (last == std::string_view::npos) break;
+    dir.resize(last);
+    relative.remove_prefix(3);
+  }
+  dir += PathSeparator();
+  for (const char byte : relative) dir += byte == '/' ? PathSeparator() : byte;
+  return dir;
 }
 
-std::string BundledDataFile(std::string_view name) {
-  const std::filesystem::path dir = ExecutableDir();
-  // Without the "bin/..", so that the path reads well where it is shown or kept.
-  const std::string build_tree = (dir / "../data" / name).lexically_normal().string();
-  if (access(build_tree.c_str(), F_OK) == 0) return build_tree;
+}  // namespace
+
+Bytes BundledDataFile(std::string_view name) {
+  const Bytes dir = ExecutableDir();
+  if (dir.empty()) return {};
+  const Bytes file = Sj(name);
+  const Bytes build_tree = Joined(dir, "../data/") + file;
+  if (ProbePath(build_tree) != PathKind::kMissing) return build_tree;
   // The build passes the installed data folder relative to the installed program folder.
-  const std::string installed = (dir / NANBARU_DATA_FROM_BIN / name).lexically_normal().string();
-  if (access(installed.c_str(), F_OK) == 0) return installed;
+  const Bytes installed = Joined(dir, NANBARU_DATA_FROM_BIN "/") + file;
+  if (ProbePath(installed) != PathKind::kMissing) return installed;
   return build_tree;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Where the data bundled with the program lies.
 
-#include <string>
 #include <string_view>
+
+#include "common/bytes.h"
 
 namespace nanbaru {
 
@@ -11,13 +12,11 @@ namespace nanbaru {
 inline constexpr std::string_view kBundledPostalList = NANBARU_BUNDLED_LIST;
 inline constexpr std::string_view kBundledAreaFile = "郵電話.txt";
 
-// The folder of the running program (a native path), empty when it cannot be found.
-std::string ExecutableDir();
-
-// A bundled data file such as kBundledPostalList (a native path): in the build tree
+// A bundled data file such as kBundledPostalList (a Shift-JIS path): in the build tree
 // `<program folder>/../data`, else in the installed layout (`<program
 // folder>/../share/nanbaru/data` unless the install folders were moved). When neither exists,
-// the build-tree path, so that the failure names a real place.
-std::string BundledDataFile(std::string_view name);
+// the build-tree path, so that the failure names a real place. Empty when the program's folder
+// cannot be named in Shift-JIS.
+Bytes BundledDataFile(std::string_view name);
 
 }  // namespace nanbaru

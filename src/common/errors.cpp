@@ -1,11 +1,7 @@
 #include "common/errors.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <string>
 
-#include "common/native_path.h"
 #include "common/number.h"
 #include "common/sjis_codec.h"
 
@@ -13,21 +9,10 @@ namespace nanbaru {
 
 namespace {
 
-// Platform errors whose numbers are keys of the message table would show another error's
-// message; they take the codes the file layer reports for the same failures elsewhere.
-constexpr int kDeviceError = 1117;
-constexpr int kNetworkNameGone = 64;
-
 Bytes ConvertMessage(std::string_view text) {
   Bytes message = Sj("'%s' は整数ではありません");
   message.replace(message.find("%s"), 2, text);
   return message;
-}
-
-// True when the folder that would hold `native_path` exists.
-bool ParentFolderExists(const char* native_path) {
-  struct stat info;
-  return stat(NativeFolderOf(native_path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace
@@ -67,36 +52,5 @@ Bytes InOutMessage(int code) {
 }
 
 InOutError::InOutError(int code) : AppError(InOutMessage(code)), code_(code) {}
-
-int CodeFromErrno(int error_number, const char* native_path) {
-  switch (error_number) {
-    case ENOENT:
-      return native_path != nullptr && !ParentFolderExists(native_path) ? io_code::kPathNotFound
-                                                                        : io_code::kFileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-      return io_code::kPathNotFound;
-    case EMFILE:
-    case ENFILE:
-      return io_code::kTooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-      return io_code::kAccessDenied;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-      return io_code::kDiskFull;
-    case EIO:
-      return kDeviceError;
-    case ENETDOWN:
-    case ENETUNREACH:
-      return kNetworkNameGone;
-    default:
-      return error_number;
-  }
-}
 
 }  // namespace nanbaru

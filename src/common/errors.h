@@ -49,10 +49,4 @@ class InOutError : public AppError {
   int code_;
 };
 
-// Maps the platform's errno of a failed call to the code above; codes without an entry in
-// the table pass through and show as "I/O ｴﾗｰ (%d)", except those whose number is itself a key
-// of the table (EIO is 5), which take a code outside it. `native_path` lets ENOENT tell a
-// missing file (2) from a missing folder on the way to it (3).
-int CodeFromErrno(int error_number, const char* native_path = nullptr);
-
 }  // namespace nanbaru

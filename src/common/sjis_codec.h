@@ -1,7 +1,8 @@
 #pragma once
-// Conversion between Shift-JIS bytes (the Windows-31J mapping) and Unicode, used only at the
-// screen, clipboard, terminal and file-name boundaries. Bytes that are not valid Shift-JIS
-// become U+FFFD; Unicode that Shift-JIS cannot hold becomes "?".
+// Conversion between Shift-JIS bytes (code page 932) and Unicode, used only at the screen,
+// clipboard, terminal and file-name boundaries, the same on every platform. Bytes that are
+// not valid Shift-JIS become U+FFFD; Unicode that Shift-JIS cannot hold becomes "?", apart
+// from a few best fits such as U+2212 MINUS SIGN to the full-width minus.
 
 #include <cstddef>
 #include <functional>
@@ -31,6 +32,8 @@ bool Utf8ToSjisChecked(std::string_view utf8, Bytes& out);
 // another file. They return false when the text does not convert exactly.
 bool SjisToUtf8Exact(std::string_view sjis, std::string& out);
 bool Utf8ToSjisExact(std::string_view utf8, Bytes& out);
+bool SjisToUtf16Exact(std::string_view sjis, std::u16string& out);
+bool Utf16ToSjisExact(std::u16string_view text, Bytes& out);
 
 // Whether `byte` starts a double-byte character.
 inline bool IsSjisLeadByte(unsigned char byte) {

@@ -137,20 +137,19 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
     const char* hit = searcher.Find(base + search_from, base + limit);
     if (hit != nullptr) {
       const std::size_t at = static_cast<std::size_t>(hit - base);
-      const void* cr = memrchr(base + begin_, kCr, at - begin_);
-      if (cr != nullptr) {
+      const std::size_t cr = std::string_view(base + begin_, at - begin_).rfind(kCr);
+      if (cr != std::string_view::npos) {
         // The line starts after that CR and the LF that belongs to it; neither can be the
         // first byte of the match.
-        begin_ = static_cast<std::size_t>(static_cast<const char*>(cr) - base) + 1;
+        begin_ += cr + 1;
         if (buffer_[begin_] == kLf) ++begin_;
       }
       line = ReadLine();
       return Scan::kFound;
     }
-    const void* last_cr = memrchr(base + cr_from, kCr, limit - cr_from);
-    if (last_cr != nullptr) {
-      const std::size_t next =
-          static_cast<std::size_t>(static_cast<const char*>(last_cr) - base) + 1;
+    const std::size_t last_cr = std::string_view(base + cr_from, limit - cr_from).rfind(kCr);
+    if (last_cr != std::string_view::npos) {
+      const std::size_t next = cr_from + last_cr + 1;
       passed += next - begin_;
       begin_ = next;
       if (begin_ < end_) {

@@ -6,21 +6,17 @@
 #include <string_view>
 
 #include "common/bytes.h"
+#include "platform/native_name.h"
 
 namespace nanbaru {
 
-// A file-system name as the platform gives it (a name chosen in a dialog), for files whose
-// name never passes through Shift-JIS.
-struct NativeName {
-  std::string path;
-};
+class OutputFile;
 
 // Creates the file or empties an existing one, without a question. Every call throws
 // InOutError at the failing step.
 class TextWriter {
  public:
   explicit TextWriter(const Bytes& path);
-  explicit TextWriter(const NativeName& name);
   ~TextWriter();
   TextWriter(const TextWriter&) = delete;
   TextWriter& operator=(const TextWriter&) = delete;
@@ -30,23 +26,20 @@ class TextWriter {
 
  private:
   friend class SafeTextWriter;
-  explicit TextWriter(int fd) : fd_(fd) {}  // Takes over an open file.
+  explicit TextWriter(std::unique_ptr<OutputFile> file);
   void Flush();
-  int fd_ = -1;
+  std::unique_ptr<OutputFile> file_;
   std::string buffer_;
 };
 
 // Writes beside the target into a temporary file and puts it in the target's place only in
 // Commit(), after every line is written and the file closed, so a failed write leaves the old
-// file as it was. A target a plain create would refuse (a read-only file, a folder without
-// write access) is refused the same way at construction, before anything is written. The
-// new file keeps the old file's permissions. The temporary file is removed when the writer
-// is destroyed without a successful Commit().
+// file as it was (see StageOutputFile). A target a plain create would refuse is refused at
+// construction, before anything is written.
 class SafeTextWriter {
  public:
   explicit SafeTextWriter(const Bytes& path);
   explicit SafeTextWriter(const NativeName& name);
-  ~SafeTextWriter();
   SafeTextWriter(const SafeTextWriter&) = delete;
   SafeTextWriter& operator=(const SafeTextWriter&) = delete;
 
@@ -54,10 +47,7 @@ class SafeTextWriter {
   void Commit();
 
  private:
-  std::string target_;  // File-system names.
-  std::string temp_;    // Empty when the target is written in place.
-  std::unique_ptr<TextWriter> writer_;
-  bool committed_ = false;
+  TextWriter writer_;
 };
 
 }  // namespace nanbaru

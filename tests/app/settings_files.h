@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/tform1.h"
-#include "common/native_path.h"
+#include "platform/paths.h"
 #include "common/sjis_codec.h"
 #include "shared/file_bytes.h"
 #include "support/scripted_services.h"

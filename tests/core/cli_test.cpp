@@ -67,9 +67,7 @@ TEST(Cli, MissingFileOrFolderPrintsGuidanceAndFails) {
 }
 
 TEST(Cli, BusinessOfficeListEndsWithTheConversionError) {
-  ScratchDir dir;
-  const Outcome run =
-      RunSearchCommand({"postal", "--json", "--file", UnzipBusinessList(dir), "鹿沼市"});
+  const Outcome run = RunSearchCommand({"postal", "--json", "--file", kBusinessList, "鹿沼市"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("\"status\":\"　現在　検索中\",\"status_colour\":\"red\""),
             std::string::npos);

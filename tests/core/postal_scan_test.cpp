@@ -1,12 +1,8 @@
 // The postal scan passes over lines in bulk; these tests hold it against the plain
 // line-by-line scan, over the national list and over files that are not one.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -18,6 +14,7 @@
 #include "scratch_dir.h"
 #include "search/postal_search.h"
 #include "shared_data.h"
+#include "test_platform.h"
 
 namespace nanbaru {
 namespace {
@@ -67,15 +64,8 @@ TEST(PostalScan, EmptyFileListsNothing) {
 
 TEST(PostalScan, DirectoryAndUnreadableFileAskForAnotherFile) {
   ScratchDir dir;
-  std::vector<Bytes> refused = {dir.path()};
-  const std::string locked = dir.Write("locked.csv", "1,\"322\"\r\n");
-  chmod(locked.c_str(), 0);
-  if (access(locked.c_str(), R_OK) != 0) refused.push_back(locked);
-  // Running as root reads any file; a kernel setting without read permission stands in.
-  const char* write_only = "/proc/sys/vm/compact_memory";
-  const int fd = open(write_only, O_RDONLY);
-  if (fd >= 0) close(fd);
-  if (fd < 0 && errno == EACCES) refused.push_back(write_only);
+  std::vector<Bytes> refused = UnreadableFiles(dir);
+  refused.insert(refused.begin(), dir.path());
   if (refused.size() < 2) GTEST_SKIP() << "no unreadable file can be made here";
   for (const Bytes& path : refused) {
     FakeHost host;
@@ -163,8 +153,7 @@ TEST(PostalScan, BinaryFileGivesWhatThePlainScanGives) {
 }
 
 TEST(PostalScan, BusinessOfficeListChosenByMistakeEndsWithTheConversionError) {
-  ScratchDir dir;
-  const Bytes path = UnzipBusinessList(dir);
+  const Bytes& path = kBusinessList;
   const Outcome got = Search(path, Sj("鹿沼市"), Sj("栃木県"), false);
   EXPECT_EQ(got.error, Sj("'ｶﾇﾏ ｾﾞｲﾑｼﾖ' は整数ではありません"));
   EXPECT_TRUE(got.results.empty());

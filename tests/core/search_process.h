@@ -1,15 +1,8 @@
 #pragma once
 // The headless command run as a process: its exit status and what it wrote.
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
-
-#include "scratch_dir.h"
-#include "shared/file_bytes.h"
 
 namespace nanbaru {
 
@@ -19,22 +12,7 @@ struct Outcome {
   std::string err;
 };
 
-inline std::string ShellQuote(std::string_view arg) {
-  std::string quoted = "'";
-  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs the command with `args`, in the folder `dir` when one is given.
-inline Outcome RunSearchCommand(const std::vector<std::string>& args, const std::string& dir = {}) {
-  ScratchDir capture;
-  std::string command = dir.empty() ? "" : "cd " + ShellQuote(dir) + " && ";
-  command += ShellQuote(NANBARU_SEARCH_EXE);
-  for (const std::string& arg : args) command += " " + ShellQuote(arg);
-  command += " >" + ShellQuote(capture.Path("out")) + " 2>" + ShellQuote(capture.Path("err"));
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, FileBytes(capture.Path("out")),
-          FileBytes(capture.Path("err"))};
-}
+// Runs the command with `args` (UTF-8), in the folder `dir` when one is given.
+Outcome RunSearchCommand(const std::vector<std::string>& args, const std::string& dir = {});
 
 }  // namespace nanbaru

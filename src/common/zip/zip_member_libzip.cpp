@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "common/native_path.h"
 #include "common/sjis_codec.h"
 #include "common/zip_member.h"
+#include "platform/native_name.h"
+#include "platform/system_error.h"
 
 namespace nanbaru {
 
@@ -82,7 +83,8 @@ const LibZip& Lib() {
 [[noreturn]] void ThrowZipError(zip_error_t* error) {
   const LibZip& lib = Lib();
   if (lib.error_system_type(error) == ZIP_ET_SYS) {
-    throw InOutError(CodeFromErrno(lib.error_code_system(error)));
+    throw InOutError(
+        CodeFromSystemError(std::error_code(lib.error_code_system(error), std::generic_category())));
   }
   const int code = lib.error_code_zip(error);
   const bool damaged = code == ZIP_ER_CRC || code == ZIP_ER_ZLIB || code == ZIP_ER_NOZIP ||
@@ -174,7 +176,7 @@ class ZipMember : public ByteSource {
 std::unique_ptr<ByteSource> OpenZipMember(const Bytes& path) {
   const LibZip& lib = Lib();
   int code = 0;
-  zip_t* archive = lib.open(NativePath(path).c_str(), ZIP_RDONLY, &code);
+  zip_t* archive = lib.open(NativeNameOf(path).path.c_str(), ZIP_RDONLY, &code);
   if (archive == nullptr) ThrowZipError(code);
   try {
     const zip_uint64_t index = ChooseMember(archive);

@@ -1,6 +1,6 @@
 #include "support/scripted_services.h"
 
-#include "common/native_path.h"
+#include "platform/paths.h"
 
 namespace nanbaru::test {
 

@@ -6,7 +6,8 @@
 
 #include "common/byte_source.h"
 #include "common/errors.h"
-#include "common/native_path.h"
+#include "platform/posix/errno_code.h"
+#include "platform/posix/native_name.h"
 
 namespace nanbaru {
 
@@ -26,7 +27,7 @@ class FileSource : public ByteSource {
     do {
       got = read(fd_, into, size);
     } while (got < 0 && errno == EINTR);
-    if (got < 0) throw InOutError(CodeFromErrno(errno));
+    if (got < 0) ThrowErrno();
     return static_cast<std::size_t>(got);
   }
 
@@ -34,7 +35,7 @@ class FileSource : public ByteSource {
     if (fd_ < 0) return;
     const int result = close(fd_);
     fd_ = -1;
-    if (result != 0) throw InOutError(CodeFromErrno(errno));
+    if (result != 0) ThrowErrno();
   }
 
  private:
@@ -44,9 +45,9 @@ class FileSource : public ByteSource {
 }  // namespace
 
 std::unique_ptr<ByteSource> OpenFileSource(const Bytes& path) {
-  const std::string native = NativePath(path);
+  const std::string native = FileSystemName(path);
   const int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw InOutError(CodeFromErrno(errno, native.c_str()));
+  if (fd < 0) ThrowErrno(native.c_str());
   // A folder opens for reading here but is no file to read: refuse it at once, as opening
   // it would be refused elsewhere.
   struct stat info;

@@ -1,0 +1,79 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+#include "platform/native_name.h"
+#include "platform/paths.h"
+#include "platform/posix/errno_code.h"
+#include "platform/posix/native_name.h"
+
+namespace nanbaru {
+
+std::string FileSystemName(const Bytes& path) {
+  std::string native;
+  if (!SjisToUtf8Exact(path, native) || native.find('\0') != std::string::npos) {
+    throw InOutError(io_code::kPathNotFound);
+  }
+  return native;
+}
+
+NativeName NativeNameOf(const Bytes& path) {
+  return {FileSystemName(path)};
+}
+
+std::string NativeFolderOf(const std::string& native_name) {
+  const std::size_t slash = native_name.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : native_name.substr(0, slash);
+}
+
+char PathSeparator() {
+  return '/';
+}
+
+bool IsPathSeparator(char byte) {
+  return byte == '/';
+}
+
+std::string CurrentDirUtf8() {
+  std::vector<char> buffer(4096);
+  while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+    if (errno != ERANGE) ThrowErrno();
+    buffer.resize(buffer.size() * 2);
+  }
+  return buffer.data();
+}
+
+Bytes CurrentDir() {
+  Bytes dir;
+  if (!Utf8ToSjisExact(CurrentDirUtf8(), dir)) throw InOutError(io_code::kPathNotFound);
+  return dir;
+}
+
+void ChangeDir(const Bytes& path) {
+  const std::string native = FileSystemName(path);
+  if (chdir(native.c_str()) != 0) ThrowErrno(native.c_str());
+}
+
+PathKind ProbePath(const Bytes& path) {
+  std::string native;
+  struct stat info;
+  if (!SjisToUtf8Exact(path, native) || stat(native.c_str(), &info) != 0) return PathKind::kMissing;
+  return S_ISDIR(info.st_mode) ? PathKind::kFolder : PathKind::kFile;
+}
+
+Bytes ExecutableDir() {
+  std::vector<char> buffer(4096);
+  const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+  if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
+  const std::string path(buffer.data(), static_cast<std::size_t>(length));
+  Bytes dir;
+  if (!Utf8ToSjisExact(NativeFolderOf(path), dir)) return {};
+  return dir;
+}
+
+}  // namespace nanbaru

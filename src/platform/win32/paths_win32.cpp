@@ -1,0 +1,98 @@
+#include <windows.h>
+
+#include <string>
+
+#include "common/errors.h"
+#include "common/sjis_codec.h"
+#include "common/utf.h"
+#include "platform/native_name.h"
+#include "platform/paths.h"
+#include "platform/win32/native_name.h"
+#include "platform/win32/windows_error.h"
+
+namespace nanbaru {
+
+std::wstring FileSystemName(const Bytes& path) {
+  std::u16string text;
+  if (!SjisToUtf16Exact(path, text) || text.find(u'\0') != std::u16string::npos) {
+    throw InOutError(io_code::kPathNotFound);
+  }
+  return std::wstring(text.begin(), text.end());
+}
+
+NativeName NativeNameOf(const Bytes& path) {
+  return {FileSystemName(path)};
+}
+
+bool ShiftJisName(std::wstring_view native, Bytes& path) {
+  return Utf16ToSjisExact(std::u16string(native.begin(), native.end()), path);
+}
+
+char PathSeparator() {
+  return '\\';
+}
+
+bool IsPathSeparator(char byte) {
+  return byte == '\\' || byte == '/';
+}
+
+namespace {
+
+std::wstring NativeCurrentDir() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length == 0) ThrowLastError();
+    if (length < buffer.size()) {
+      buffer.resize(length);
+      break;
+    }
+    buffer.resize(length);  // The size asked for, with its terminating null.
+  }
+  return buffer;
+}
+
+}  // namespace
+
+Bytes CurrentDir() {
+  Bytes dir;
+  if (!ShiftJisName(NativeCurrentDir(), dir)) throw InOutError(io_code::kPathNotFound);
+  return dir;
+}
+
+std::string CurrentDirUtf8() {
+  const std::wstring dir = NativeCurrentDir();
+  return Utf16ToUtf8(std::u16string(dir.begin(), dir.end()));
+}
+
+void ChangeDir(const Bytes& path) {
+  if (!SetCurrentDirectoryW(FileSystemName(path).c_str())) ThrowLastError();
+}
+
+PathKind ProbePath(const Bytes& path) {
+  std::u16string text;
+  if (!SjisToUtf16Exact(path, text)) return PathKind::kMissing;
+  const DWORD attributes = GetFileAttributesW(std::wstring(text.begin(), text.end()).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::kMissing;
+  return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::kFolder : PathKind::kFile;
+}
+
+Bytes ExecutableDir() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) {
+      buffer.resize(length);
+      break;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+  const std::size_t separator = buffer.find_last_of(L"\\/");
+  if (separator == std::wstring::npos) return {};
+  Bytes dir;
+  if (!ShiftJisName(std::wstring_view(buffer).substr(0, separator), dir)) return {};
+  return dir;
+}
+
+}  // namespace nanbaru
