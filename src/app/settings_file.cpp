@@ -1,8 +1,8 @@
 #include "app/settings_file.h"
 
-#include "platform/paths.h"
 #include "common/text_reader.h"
 #include "common/text_writer.h"
+#include "platform/paths.h"
 
 namespace nanbaru {
 

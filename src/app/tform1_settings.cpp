@@ -2,9 +2,9 @@
 #include "app/caption_bytes.h"
 #include "app/settings_file.h"
 #include "app/tform1.h"
-#include "platform/paths.h"
 #include "common/number.h"
 #include "common/sjis_codec.h"
+#include "platform/paths.h"
 #include "results/pane_edit.h"
 
 namespace nanbaru {

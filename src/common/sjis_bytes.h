@@ -21,8 +21,7 @@ inline bool IsSjisTrailByte(char byte) {
 // How many bytes the character at `at` takes: 2 for a lead byte followed by a trail byte,
 // else 1.
 inline std::size_t SjisCharLength(std::string_view text, std::size_t at) {
-  return IsSjisLeadByte(text[at]) && at + 1 < text.size() && IsSjisTrailByte(text[at + 1]) ? 2
-                                                                                             : 1;
+  return IsSjisLeadByte(text[at]) && at + 1 < text.size() && IsSjisTrailByte(text[at + 1]) ? 2 : 1;
 }
 
 }  // namespace nanbaru

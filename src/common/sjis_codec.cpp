@@ -40,8 +40,9 @@ constexpr BestFit kBestFits[] = {
 
 const char* BestFitFor(char16_t c) {
   if (c < kBestFits[0].unicode) return nullptr;
-  const auto found = std::lower_bound(std::begin(kBestFits), std::end(kBestFits), c,
-                                      [](const BestFit& fit, char16_t u) { return fit.unicode < u; });
+  const auto found =
+      std::lower_bound(std::begin(kBestFits), std::end(kBestFits), c,
+                       [](const BestFit& fit, char16_t u) { return fit.unicode < u; });
   return found != std::end(kBestFits) && found->unicode == c ? found->sjis : nullptr;
 }
 
@@ -83,8 +84,8 @@ bool ToUtf16(std::string_view sjis, bool exact, std::u16string& out) {
 }
 
 // Surrogates (a pair gives one mark), characters without a form and, unless `best_fit`,
-// characters with only a best fit become "?"; so do characters the platform cannot map. Returns false at the first "?" when
-// not `best_fit`.
+// characters with only a best fit become "?"; so do characters the platform cannot map. Returns
+// false at the first "?" when not `best_fit`.
 bool FromUtf16(std::u16string_view text, bool best_fit, Bytes& out) {
   out.clear();
   out.reserve(text.size() * 2);
@@ -107,8 +108,8 @@ bool FromUtf16(std::u16string_view text, bool best_fit, Bytes& out) {
       ++at;
     } else {
       out += '?';
-      const bool pair = c >= 0xD800 && c < 0xDC00 && at + 1 < text.size() && text[at + 1] >= 0xDC00 &&
-                        text[at + 1] < 0xE000;
+      const bool pair = c >= 0xD800 && c < 0xDC00 && at + 1 < text.size() &&
+                        text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000;
       at += pair ? 2 : 1;
     }
     run = at;

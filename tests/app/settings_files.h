@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/tform1.h"
-#include "platform/paths.h"
 #include "common/sjis_codec.h"
+#include "platform/paths.h"
 #include "shared/file_bytes.h"
 #include "support/scripted_services.h"
 #include "support/work_dir.h"

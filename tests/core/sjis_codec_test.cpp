@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -102,6 +103,38 @@ TEST(SjisCodecTest, UnicodeWithoutShiftJisBecomesQuestionMarks) {
   EXPECT_EQ(Utf16ToSjis(u"\uFFFD"), "?");
   EXPECT_EQ(Utf8ToSjis("x\xFFy"), "x?y");                     // Broken UTF-8.
   EXPECT_EQ(Utf16ToSjis(std::u16string(1, u'\xD800')), "?");  // Lone surrogate.
+}
+
+TEST(SjisCodecTest, InvisibleAndPlatformOnlyCharactersBecomeQuestionMarksToo) {
+  // Zero-width space, byte order mark, variation selector, soft hyphen: never dropped.
+  EXPECT_EQ(Utf8ToSjis("a\u200Bb\uFEFFc\uFE0Fd\u00ADe"), "a?b?c?d?e");
+  // Code page 932 on Windows maps these to bytes that read back as U+FFFD, or to a second №.
+  EXPECT_EQ(Utf16ToSjis(u"\u0080\uF8F0\uF8F3\uF86F"), "????");
+  Bytes sjis;
+  EXPECT_FALSE(Utf16ToSjisExact(u"\uF86F", sjis));
+}
+
+// Every conversion, folded into one number that must come out the same on every platform:
+// each single byte and byte pair read, and each UTF-16 unit written leniently and exactly.
+TEST(SjisCodecTest, TheWholeTableIsTheSameOnEveryPlatform) {
+  std::uint64_t digest = 14695981039346656037u;
+  auto fold = [&](std::uint64_t value) { digest = (digest ^ value) * 1099511628211u; };
+  std::u16string text;
+  for (int b = 0; b < 256; ++b) {
+    for (int t = -1; t < 256; ++t) {
+      std::string bytes(1, static_cast<char>(b));
+      if (t >= 0) bytes += static_cast<char>(t);
+      fold(SjisToUtf16Exact(bytes, text));
+      for (const char16_t c : SjisToUtf16(bytes)) fold(c);
+    }
+  }
+  Bytes exact;
+  for (int c = 0; c < 0x10000; ++c) {
+    const std::u16string unit(1, static_cast<char16_t>(c));
+    fold(Utf16ToSjisExact(unit, exact));
+    for (const char b : Utf16ToSjis(unit)) fold(static_cast<unsigned char>(b));
+  }
+  EXPECT_EQ(digest, 15833924021642540369u);
 }
 
 TEST(SjisCodecTest, LenientEncodingTakesBestFitsFromOtherSources) {

@@ -15,9 +15,8 @@ namespace {
 // Each callback puts in the replacement and notes it in the flag its context points to.
 // ICU's own substitution would drop default-ignorable characters (U+200B, U+FEFF, variation
 // selectors) instead of marking them.
-void U_CALLCONV MarkUnassignedBytes(const void* context, UConverterToUnicodeArgs* args,
-                                    const char*, int32_t, UConverterCallbackReason reason,
-                                    UErrorCode* error) {
+void U_CALLCONV MarkUnassignedBytes(const void* context, UConverterToUnicodeArgs* args, const char*,
+                                    int32_t, UConverterCallbackReason reason, UErrorCode* error) {
   if (reason > UCNV_IRREGULAR) return;  // Reset, close and clone need nothing.
   *static_cast<bool*>(const_cast<void*>(context)) = true;
   static const UChar kReplacement = 0xFFFD;
@@ -25,8 +24,8 @@ void U_CALLCONV MarkUnassignedBytes(const void* context, UConverterToUnicodeArgs
   ucnv_cbToUWriteUChars(args, &kReplacement, 1, 0, error);
 }
 
-void U_CALLCONV MarkUnmappable(const void* context, UConverterFromUnicodeArgs* args,
-                               const UChar*, int32_t, UChar32, UConverterCallbackReason reason,
+void U_CALLCONV MarkUnmappable(const void* context, UConverterFromUnicodeArgs* args, const UChar*,
+                               int32_t, UChar32, UConverterCallbackReason reason,
                                UErrorCode* error) {
   if (reason > UCNV_IRREGULAR) return;
   *static_cast<bool*>(const_cast<void*>(context)) = true;

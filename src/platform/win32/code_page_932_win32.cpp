@@ -45,9 +45,9 @@ bool EncodeCodePage932(std::u16string_view text, Bytes& out) {
   const std::size_t start = out.size();
   out.resize(start + text.size() * 2);  // A unit gives at most two bytes.
   BOOL defaulted = FALSE;
-  const int length = WideCharToMultiByte(
-      kCodePage, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data()), size,
-      out.data() + start, size * 2, "?", &defaulted);
+  const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS,
+                                         reinterpret_cast<const wchar_t*>(text.data()), size,
+                                         out.data() + start, size * 2, "?", &defaulted);
   out.resize(start + static_cast<std::size_t>(length));
   return length > 0 && !defaulted;
 }

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "common/sjis_codec.h"
 #include "common/errors.h"
+#include "common/sjis_codec.h"
 #include "io_code.h"
 #include "platform/paths.h"
 #include "scratch_dir.h"

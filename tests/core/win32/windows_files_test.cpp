@@ -1,9 +1,8 @@
 // Files as Windows shares and protects them: held open by another program, read-only,
 // hidden.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
