@@ -45,11 +45,14 @@ TEST(AreaCommand, MissingFileFailsWithTheMessage) {
 TEST(AreaCommand, AFolderNameShiftJisCannotHoldIsNamed) {
   ScratchDir dir;
   const std::string folder = dir.Path("한");
-  std::filesystem::create_directory(folder);
+  std::filesystem::create_directory(Utf8Path(folder));
   const Outcome run =
       RunSearchCommand({"area", "--file", dir.Write("a.txt", "0289\r\n"), "0289"}, folder);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "nanbaru-search: 不正なﾌｧｲﾙ名です: the current folder " + folder +
+  // The folder as the system names it, with its own separators.
+  const std::u8string shown = Utf8Path(folder).make_preferred().u8string();
+  EXPECT_EQ(run.err, "nanbaru-search: 不正なﾌｧｲﾙ名です: the current folder " +
+                         std::string(shown.begin(), shown.end()) +
                          " has a name Shift-JIS cannot hold\n");
 }
 

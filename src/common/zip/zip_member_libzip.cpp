@@ -83,8 +83,8 @@ const LibZip& Lib() {
 [[noreturn]] void ThrowZipError(zip_error_t* error) {
   const LibZip& lib = Lib();
   if (lib.error_system_type(error) == ZIP_ET_SYS) {
-    throw InOutError(
-        CodeFromSystemError(std::error_code(lib.error_code_system(error), std::generic_category())));
+    throw InOutError(CodeFromSystemError(
+        std::error_code(lib.error_code_system(error), std::generic_category())));
   }
   const int code = lib.error_code_zip(error);
   const bool damaged = code == ZIP_ER_CRC || code == ZIP_ER_ZLIB || code == ZIP_ER_NOZIP ||

@@ -105,8 +105,8 @@ std::unique_ptr<OutputFile> CreateOutputFile(const Bytes& path) {
 }
 
 std::unique_ptr<OutputFile> CreateOutputFile(const NativeName& name) {
-  const HANDLE file = CreateFileW(name.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(name.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) ThrowLastError();
   return std::make_unique<HandleFile>(file);
 }
