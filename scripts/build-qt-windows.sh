@@ -98,7 +98,7 @@ nice -n 19 cmake -S "$src" -B build -G Ninja \
   -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no \
   -DFEATURE_dbus=OFF -DFEATURE_icu=OFF -DFEATURE_vulkan=OFF \
   -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-  -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF \
+  -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
   -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF -DFEATURE_freetype=ON \
   -DFEATURE_system_jpeg=OFF -DFEATURE_jpeg=OFF
