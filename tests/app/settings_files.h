@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QTest>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -19,10 +20,12 @@ namespace nanbaru::test {
 
 inline const char kSettingsName[] = "nanbaru2.ini";
 
-// Writes `lines` to the settings file, each followed by CR LF, as the program would.
+// Writes `lines` to the settings file (or the file named in UTF-8), each followed by CR LF,
+// as the program would.
 inline void WriteSettingsLines(const std::vector<Bytes>& lines,
                                const std::string& path = kSettingsName) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                    std::ios::binary | std::ios::trunc);
   for (const Bytes& line : lines) out << line << "\r\n";
 }
 

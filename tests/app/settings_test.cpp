@@ -2,11 +2,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QTest>
-#include <filesystem>
 
 #include "common/errors.h"
 #include "settings_files.h"
-#include "shared/scratch_fs.h"
+#include "support/held_open.h"
 
 namespace nanbaru::test {
 
@@ -14,16 +13,6 @@ namespace {
 
 Bytes Boxed(const Bytes& message) {
   return message + ".";
-}
-
-// This process's open descriptors on a settings file.
-int OpenSettingsFiles() {
-  int count = 0;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
-    std::error_code error;
-    if (std::filesystem::read_symlink(entry.path(), error).filename() == kSettingsName) ++count;
-  }
-  return count;
 }
 
 QStringList FilesHere() {
@@ -37,9 +26,6 @@ class RootServices : public ScriptedServices {
   void ChangeDir(const Bytes& dir) override { entered.push_back(dir); }
   std::vector<Bytes> entered;
 };
-
-const std::vector<Bytes> kValidLines = {"/x/KEN_ALL.CSV", "q", "", "", "p", "10", "20",
-                                        "/x/KEN_ALL.CSV"};
 
 }  // namespace
 
@@ -96,7 +82,7 @@ class SettingsTest : public QObject {
     QCOMPARE(w.PrefText(), Sj("栃木県"));
     QCOMPARE(w.pos(), QPoint(-1500, -20));
     QCOMPARE(w.shared.DataFileName, postal);  // postal mode takes line 8
-    QCOMPARE(OpenSettingsFiles(), 0);
+    QVERIFY(!HeldOpen(kSettingsName));
 
     QVERIFY(w.close());
     QCOMPARE(SettingsBytes(), JoinLines({postal, Sj(" 栃木県　鹿沼市 "), " 322", "3220000 ",
@@ -154,7 +140,7 @@ class SettingsTest : public QObject {
       QCOMPARE(w.shared.DataFileName, Bytes("/x"));
       QCOMPARE(Caption(w), Sj("ナンバル"));
       QCOMPARE(ShownLayout(w), Layout::kNone);
-      QCOMPARE(OpenSettingsFiles(), 0);
+      QVERIFY(!HeldOpen(kSettingsName));
       // The next close keeps the postal file the damaged file named.
       QVERIFY(w.close());
       QVERIFY(SettingsBytes().ends_with("\r\n" + c.postal + "\r\n"));
@@ -233,36 +219,6 @@ class SettingsTest : public QObject {
     QCOMPARE(s.BoxTexts().size(), std::size_t{5});
     QVERIFY(QDir(kSettingsName).isEmpty());
     QVERIFY(FilesHere().isEmpty());
-  }
-
-  // Closing writes through the safe writer: a failed write leaves the old file as it was
-  // and the window open, and every attempt repeats the failure until one succeeds.
-  void fullDiskKeepsTheWindowAndTheOldFile() {
-    Session s;
-    QVERIFY(QDir().mkdir("small"));
-    ScratchMount m((s.work_dir.path() + "/small").toStdString(), "size=16k");
-    if (!m.mounted()) QSKIP("no tmpfs can be mounted here");
-    QVERIFY(QDir::setCurrent("small"));
-    WriteSettingsLines(kValidLines);
-    const Bytes old = SettingsBytes();
-    TForm1& w = s.Start();
-    w.show();
-    m.Fill("filler");
-    // More than the old file's block, so an emptied old file would not make room for it.
-    const Bytes query(5000, 'q');
-    w.SetQueryText(query);
-
-    const Bytes full = Boxed(Sj("ﾃﾞｨｽｸがいっぱいです"));
-    QVERIFY(!w.close());
-    QVERIFY(!w.close());
-    QCOMPARE(s.BoxTexts(), (std::vector<Bytes>{full, full}));
-    QVERIFY(w.isVisible());
-    QCOMPARE(SettingsBytes(), old);
-    QCOMPARE(FilesHere(), (QStringList{"filler", kSettingsName}));
-
-    QVERIFY(QFile::remove("filler"));
-    QVERIFY(w.close());
-    QVERIFY(Contains(SettingsBytes(), "\r\n" + query + "\r\n"));
   }
 };
 

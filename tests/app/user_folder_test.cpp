@@ -16,8 +16,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kPostal = fs::path(NANBARU_BUNDLED_DATA) / kBundledPostalList;
-const fs::path kArea = fs::path(NANBARU_BUNDLED_DATA) / kBundledAreaFile;
+// Paths to and from UTF-8 text, whatever the system's own narrow code page.
+fs::path PathOf(std::string_view utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+std::string Utf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+const fs::path kPostal = PathOf(NANBARU_BUNDLED_DATA) / PathOf(kBundledPostalList);
+const fs::path kArea = PathOf(NANBARU_BUNDLED_DATA) / PathOf(kBundledAreaFile);
 
 }  // namespace
 
@@ -29,13 +38,13 @@ class UserFolderTest : public QObject {
 
   void firstUseGivesAWindowReadyForTheFirstEnter() {
     WorkDir scratch;
-    const fs::path folder = fs::path(scratch.path().toStdString()) / "share" / "nanbaru";
+    const fs::path folder = PathOf(scratch.path().toStdString()) / "share" / "nanbaru";
     EnterUserFolder(folder, kPostal, kArea);
     QCOMPARE(fs::current_path(), folder);
-    const Bytes postal = kPostal.string();
+    const Bytes postal = Utf8ToSjis(Utf8(kPostal));
     QCOMPARE(SettingsBytes(),
              JoinLines({postal, Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104", postal}));
-    QCOMPARE(FileBytes(std::string(kBundledAreaFile)), FileBytes(kArea.string()));
+    QCOMPARE(FileBytes(std::string(kBundledAreaFile)), FileBytes(Utf8(kArea)));
 
     ScriptedServices services;
     TForm1 w(services);
@@ -48,7 +57,7 @@ class UserFolderTest : public QObject {
 
   void theUsersOwnFilesAreKept() {
     WorkDir scratch;
-    const fs::path folder = fs::path(scratch.path().toStdString());
+    const fs::path folder = PathOf(scratch.path().toStdString());
     WriteSettingsLines({"/mine/KEN_ALL.CSV", "q"});
     WriteSettingsLines({"0123      mine"}, "郵電話.txt");
     const Bytes settings = SettingsBytes();

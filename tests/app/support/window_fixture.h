@@ -9,6 +9,7 @@
 
 #include "app/tform1.h"
 #include "common/bytes.h"
+#include "common/data_location.h"
 #include "common/sjis_codec.h"
 #include "support/pane_lines.h"
 #include "support/scripted_services.h"
@@ -22,7 +23,7 @@ inline Bytes DataDir() {
   return Utf8ToSjis(NANBARU_BUNDLED_DATA "/");
 }
 inline Bytes PostalDataPath() {
-  return DataDir() + "ken_all.zip";
+  return DataDir() + Bytes(kBundledPostalList);
 }
 inline Bytes AreaDataPath() {
   return DataDir() + Sj("郵電話.txt");
@@ -31,6 +32,11 @@ inline Bytes AreaDataPath() {
 // A fixed text as the screen shows it.
 inline QString Screen(const char* utf8) {
   return QString::fromUtf8(utf8);
+}
+
+// Whether the program's file dialogs are the system's own (Windows), not Qt's widgets.
+inline bool SystemFileDialogs() {
+  return QGuiApplication::platformName() == QStringLiteral("windows");
 }
 
 // Shows a window and waits until it is the active one, so that keys and focus reach it.
