@@ -3,7 +3,8 @@
 
 The 32 x 32 picture src/app/pictures/nanbaru.xpm is scaled up by whole factors, each pixel
 becoming a square block, so the drawing stays crisp: packaging/icons/NxN/nanbaru.png for N in
-SIZES. Run it again after editing the picture; --check only reports icons that are out of date.
+SIZES, and all of them in one Windows icon, packaging/windows/nanbaru.ico. Run it again after
+editing the picture; --check only reports icons that are out of date.
 """
 import pathlib
 import struct
@@ -32,17 +33,33 @@ def png(width, height, rows):
             chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
+def ico(images):
+    """A Windows icon holding the PNG pictures, as Windows reads them since Vista."""
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    entries = b""
+    for size, data in images:
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data),
+                               offset)
+        offset += len(data)
+    return header + entries + b"".join(data for _, data in images)
+
+
 def main(argv):
     check = "--check" in argv
     root = pathlib.Path(__file__).resolve().parent.parent
     width, height, pixels = read_xpm(root / "src" / "app" / "pictures" / "nanbaru.xpm")
-    stale = []
+    images = []
     for size in SIZES:
         factor = size // width
         rows = [[rgba(pixels[y // factor][x // factor]) for x in range(size)]
                 for y in range(size)]
-        target = root / "packaging" / "icons" / f"{size}x{size}" / "nanbaru.png"
-        data = png(size, size, rows)
+        images.append((size, png(size, size, rows)))
+    targets = [(root / "packaging" / "icons" / f"{size}x{size}" / "nanbaru.png", data)
+               for size, data in images]
+    targets.append((root / "packaging" / "windows" / "nanbaru.ico", ico(images)))
+    stale = []
+    for target, data in targets:
         if target.exists() and target.read_bytes() == data:
             continue
         stale.append(target.relative_to(root))

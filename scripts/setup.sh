@@ -9,7 +9,7 @@ packages=(
   libicu-dev libgtest-dev googletest libzip-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
-  xvfb xauth openbox x11-utils
+  xvfb xauth openbox x11-utils xdotool xclip
   zip unzip hyperfine time
   # The package and its checks
   file groff-base desktop-file-utils appstream

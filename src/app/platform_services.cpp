@@ -1,6 +1,7 @@
 #include "app/platform_services.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -41,7 +42,8 @@ namespace {
 bool RunFileDialog(QFileDialog& dialog, const QString& file_name, QString& chosen) {
   if (!file_name.isEmpty()) dialog.selectFile(file_name);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  chosen = dialog.selectedFiles().constFirst();
+  // Qt answers with "/" on every system; the name is shown and stored as the system writes it.
+  chosen = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
   return true;
 }
 

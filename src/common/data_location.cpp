@@ -7,9 +7,10 @@ namespace nanbaru {
 
 namespace {
 
-// `dir` and a relative path written with '/', its leading ".." steps taken out of `dir`, so
-// that the path reads well where it is shown or kept (no "bin/..").
+// `dir` and a relative path written with '/', its leading "." and ".." steps taken out, so
+// that the path reads well where it is shown or kept (no "bin/.." or "bin/./").
 Bytes Joined(Bytes dir, std::string_view relative) {
+  while (relative.starts_with("./")) relative.remove_prefix(2);
   while (relative.starts_with("../")) {
     const std::size_t last = LastSeparator(dir);
     if (last == std::string_view::npos) break;
