@@ -12,6 +12,7 @@
 
 #include "app/tform1.h"
 #include "bench/quiet_services.h"
+#include "common/data_location.h"
 #include "common/sjis_codec.h"
 
 namespace {
@@ -19,7 +20,8 @@ namespace {
 using nanbaru::Sj;
 
 bool WriteSettings(const QString& folder) {
-  const nanbaru::Bytes list = nanbaru::Utf8ToSjis(NANBARU_BUNDLED_DATA "/ken_all.zip");
+  const nanbaru::Bytes list =
+      nanbaru::Utf8ToSjis(NANBARU_BUNDLED_DATA "/") + nanbaru::Bytes(nanbaru::kBundledPostalList);
   const nanbaru::Bytes lines[] = {list, Sj("栃木県　鹿沼市"), "", "", Sj("栃木県"), "131", "104",
                                   list};
   QFile file(folder + QStringLiteral("/nanbaru2.ini"));
