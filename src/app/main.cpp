@@ -1,7 +1,7 @@
 // The program: one window on the application's event loop.
 #include <QApplication>
 #include <QFileInfo>
-#include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "app/pictures.h"
@@ -12,6 +12,7 @@
 #include "app/user_folder.h"
 #include "common/data_location.h"
 #include "common/errors.h"
+#include "platform/command_line.h"
 #include "platform/native_name.h"
 
 namespace {
@@ -47,15 +48,15 @@ void EnterUserFolder(nanbaru::PlatformServices& services) {
 
 int main(int argc, char* argv[]) {
   // Answered before Qt starts, so that they need no display.
+  if (argc > 1) nanbaru::UseParentConsole();
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--version") {
-      std::fputs("nanbaru " NANBARU_VERSION "\n", stdout);
+      nanbaru::WriteStandardOutput("nanbaru " NANBARU_VERSION "\n", true);
       return 0;
     }
     if (arg == "--help" || arg == "-h") {
-      std::fputs(kSynopsis, stdout);
-      std::fputs(kOptions, stdout);
+      nanbaru::WriteStandardOutput(std::string(kSynopsis) + kOptions, true);
       return 0;
     }
   }
@@ -65,7 +66,8 @@ int main(int argc, char* argv[]) {
   bool user_folder = false;
   for (int i = 1; i < argc; ++i) {
     if (std::string_view(argv[i]) != "--user-folder") {
-      std::fprintf(stderr, "nanbaru: unknown option %s\n%s", argv[i], kSynopsis);
+      nanbaru::WriteStandardError(std::string("nanbaru: unknown option ") + argv[i] + "\n" +
+                                  kSynopsis);
       return 2;
     }
     user_folder = true;

@@ -19,4 +19,9 @@ bool WriteStandardOutput(std::string_view bytes, bool utf8_text);
 // Writes UTF-8 text to standard error.
 void WriteStandardError(std::string_view utf8);
 
+// For a window program asked from a console for its usage or version: standard output and
+// error that lead nowhere are pointed at the console it was started from (Windows starts a
+// window program without one). Nothing changes where they lead somewhere already.
+void UseParentConsole();
+
 }  // namespace nanbaru

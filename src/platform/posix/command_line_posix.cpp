@@ -32,4 +32,7 @@ void WriteStandardError(std::string_view utf8) {
   WriteAll(STDERR_FILENO, utf8);
 }
 
+// A terminal's program has its standard streams already.
+void UseParentConsole() {}
+
 }  // namespace nanbaru

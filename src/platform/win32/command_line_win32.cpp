@@ -39,6 +39,18 @@ bool WriteHandle(DWORD which, std::string_view bytes, bool utf8_text) {
 
 }  // namespace
 
+void UseParentConsole() {
+  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (output != nullptr && output != INVALID_HANDLE_VALUE) return;
+  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  const HANDLE console =
+      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (console == INVALID_HANDLE_VALUE) return;
+  SetStdHandle(STD_OUTPUT_HANDLE, console);
+  SetStdHandle(STD_ERROR_HANDLE, console);
+}
+
 // The C runtime's narrow arguments went through the ANSI code page and may have lost
 // characters; the UTF-16 command line has them all.
 std::vector<std::string> CommandArguments(int, char**) {
