@@ -32,4 +32,3 @@ foreach(entry ${NANBARU_WINDOWS_RUNTIME} "$<TARGET_FILE:Qt6::Test>|.")
                ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${folder}/)
 endforeach()
 add_custom_target(windows_runtime ALL ${copies} VERBATIM)
-
