@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "platform/posix/errno_code.h"
 #include "platform/posix/native_name.h"
+#include "platform/posix/owned_fd.h"
 
 namespace nanbaru {
 
@@ -16,30 +17,20 @@ namespace {
 class FileSource : public ByteSource {
  public:
   explicit FileSource(int fd) : fd_(fd) {}
-  ~FileSource() override {
-    if (fd_ >= 0) close(fd_);
-  }
-  FileSource(const FileSource&) = delete;
-  FileSource& operator=(const FileSource&) = delete;
 
   std::size_t Read(char* into, std::size_t size) override {
     ssize_t got;
     do {
-      got = read(fd_, into, size);
+      got = read(fd_.get(), into, size);
     } while (got < 0 && errno == EINTR);
     if (got < 0) ThrowErrno();
     return static_cast<std::size_t>(got);
   }
 
-  void Close() override {
-    if (fd_ < 0) return;
-    const int result = close(fd_);
-    fd_ = -1;
-    if (result != 0) ThrowErrno();
-  }
+  void Close() override { fd_.Close(); }
 
  private:
-  int fd_;
+  OwnedFd fd_;
 };
 
 }  // namespace

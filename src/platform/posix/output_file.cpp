@@ -11,6 +11,7 @@
 #include "common/errors.h"
 #include "platform/posix/errno_code.h"
 #include "platform/posix/native_name.h"
+#include "platform/posix/owned_fd.h"
 
 namespace nanbaru {
 
@@ -31,16 +32,11 @@ mode_t CreatedMode() {
 class FdFile : public OutputFile {
  public:
   explicit FdFile(int fd) : fd_(fd) {}
-  ~FdFile() override {
-    if (fd_ >= 0) close(fd_);
-  }
-  FdFile(const FdFile&) = delete;
-  FdFile& operator=(const FdFile&) = delete;
 
   void Write(std::string_view bytes) override {
     std::size_t done = 0;
     while (done < bytes.size()) {
-      const ssize_t wrote = write(fd_, bytes.data() + done, bytes.size() - done);
+      const ssize_t wrote = write(fd_.get(), bytes.data() + done, bytes.size() - done);
       if (wrote < 0) {
         if (errno == EINTR) continue;
         ThrowErrno();
@@ -50,15 +46,10 @@ class FdFile : public OutputFile {
     }
   }
 
-  void Close() override {
-    if (fd_ < 0) return;
-    const int result = close(fd_);
-    fd_ = -1;
-    if (result != 0) ThrowErrno();
-  }
+  void Close() override { fd_.Close(); }
 
  protected:
-  int fd_;
+  OwnedFd fd_;
 };
 
 // A temporary file beside the target, renamed over it on Close.
@@ -71,8 +62,8 @@ class StagedFile : public FdFile {
   }
 
   void Close() override {
-    if (fd_ < 0) return;
-    if (fsync(fd_) != 0) ThrowErrno();
+    if (!fd_.is_open()) return;
+    if (fsync(fd_.get()) != 0) ThrowErrno();
     FdFile::Close();
     if (rename(temp_.c_str(), target_.c_str()) != 0) ThrowErrno(target_.c_str());
     temp_.clear();

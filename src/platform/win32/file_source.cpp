@@ -5,6 +5,7 @@
 #include "common/byte_source.h"
 #include "common/errors.h"
 #include "platform/win32/native_name.h"
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/windows_error.h"
 
 namespace nanbaru {
@@ -14,16 +15,11 @@ namespace {
 class FileSource : public ByteSource {
  public:
   explicit FileSource(HANDLE file) : file_(file) {}
-  ~FileSource() override {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-  }
-  FileSource(const FileSource&) = delete;
-  FileSource& operator=(const FileSource&) = delete;
 
   std::size_t Read(char* into, std::size_t size) override {
     const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(size, 1 << 30));
     DWORD got = 0;
-    if (!ReadFile(file_, into, asked, &got, nullptr)) {
+    if (!ReadFile(file_.get(), into, asked, &got, nullptr)) {
       const DWORD error = GetLastError();
       // The writing end of a pipe has closed: that is its end.
       if (error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF) return 0;
@@ -32,15 +28,10 @@ class FileSource : public ByteSource {
     return got;
   }
 
-  void Close() override {
-    if (file_ == INVALID_HANDLE_VALUE) return;
-    const BOOL closed = CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
-    if (!closed) ThrowLastError();
-  }
+  void Close() override { file_.Close(); }
 
  private:
-  HANDLE file_;
+  OwnedHandle file_;
 };
 
 }  // namespace

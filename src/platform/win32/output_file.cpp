@@ -8,6 +8,7 @@
 
 #include "common/errors.h"
 #include "platform/win32/native_name.h"
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/windows_error.h"
 
 namespace nanbaru {
@@ -17,31 +18,21 @@ namespace {
 class HandleFile : public OutputFile {
  public:
   explicit HandleFile(HANDLE file) : file_(file) {}
-  ~HandleFile() override {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-  }
-  HandleFile(const HandleFile&) = delete;
-  HandleFile& operator=(const HandleFile&) = delete;
 
   void Write(std::string_view bytes) override {
     while (!bytes.empty()) {
       const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 30));
       DWORD wrote = 0;
-      if (!WriteFile(file_, bytes.data(), asked, &wrote, nullptr)) ThrowLastError();
+      if (!WriteFile(file_.get(), bytes.data(), asked, &wrote, nullptr)) ThrowLastError();
       if (wrote == 0) throw InOutError(io_code::kDiskFull);
       bytes.remove_prefix(wrote);
     }
   }
 
-  void Close() override {
-    if (file_ == INVALID_HANDLE_VALUE) return;
-    const BOOL closed = CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
-    if (!closed) ThrowLastError();
-  }
+  void Close() override { file_.Close(); }
 
  protected:
-  HANDLE file_;
+  OwnedHandle file_;
 };
 
 // A temporary file beside the target that takes its place on Close.
@@ -54,14 +45,14 @@ class StagedFile : public HandleFile {
         target_attributes_(target_attributes) {}
   ~StagedFile() override {
     if (temp_.empty()) return;
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
+    // Windows deletes no file that is still open.
+    file_.Discard();
     DeleteFileW(temp_.c_str());
   }
 
   void Close() override {
-    if (file_ == INVALID_HANDLE_VALUE) return;
-    if (!FlushFileBuffers(file_)) ThrowLastError();
+    if (!file_.is_open()) return;
+    if (!FlushFileBuffers(file_.get())) ThrowLastError();
     HandleFile::Close();
     // Replacing keeps the old file's security; its attributes are copied first, as not
     // every file system's replace keeps them. Where the file system cannot replace, the new
