@@ -5,14 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build}
+. bench/common.sh
+
 runs=${2:-15}
 megabytes=${3:-100}
-exe=$build/bin/nanbaru-search
-[ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 2; }
-
-work=$(mktemp -d /tmp/nanbaru-area-bench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+bench_start area-bench "${1:-build}"
 data=$work/area.txt
 # A seven-digit key: the generated lines never hold one, so it is found only where planted.
 found_key=7777777

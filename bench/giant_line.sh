@@ -7,14 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build}
+. bench/common.sh
+
 gib=${2:-1}
 mb=${3:-600}
-exe=$build/bin/nanbaru-search
-[ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 2; }
-
-work=$(mktemp -d /tmp/nanbaru-giant.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+bench_start giant "${1:-build}"
 
 # Runs a command with its output to $work/out; prints "peak_kib seconds exit_status".
 measure() {

@@ -11,19 +11,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build}
+. bench/common.sh
+
 runs=${2:-15}
-exe=$build/bin/nanbaru-search
 data=../shared/data
 list=$data/KEN_ALL.CSV
 zipped=$data/ken_all.zip
-[ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 2; }
 for f in "$list" "$zipped" "$data/utf_ken_all.zip"; do
   [ -f "$f" ] || { echo "no $f" >&2; exit 2; }
 done
-
-work=$(mktemp -d /tmp/nanbaru-postal-bench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+bench_start postal-bench "${1:-build}"
 utf8=$work/utf_ken_all.csv
 unzip -p "$data/utf_ken_all.zip" >"$utf8"
 
