@@ -35,11 +35,6 @@ bool Utf8ToSjisExact(std::string_view utf8, Bytes& out);
 bool SjisToUtf16Exact(std::string_view sjis, std::u16string& out);
 bool Utf16ToSjisExact(std::u16string_view text, Bytes& out);
 
-// Whether `byte` starts a double-byte character.
-inline bool IsSjisLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // How many characters of `text` Utf16ToSjis cannot hold, each of which it turns into "?" or
 // drops.
 std::size_t CountUnheld(std::u16string_view text);

@@ -5,6 +5,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "common/sjis_bytes.h"
 #include "common/sjis_codec.h"
 #include "results/pane_edit.h"
 
@@ -40,7 +41,7 @@ std::ptrdiff_t ByteOffset(const Bytes& bytes, int unit) {
   std::size_t at = 0;
   int units = 0;
   while (units < unit && at < bytes.size()) {
-    const bool double_byte = IsSjisLeadByte(static_cast<unsigned char>(bytes[at]));
+    const bool double_byte = IsSjisLeadByte(bytes[at]);
     const std::size_t length = double_byte && at + 1 < bytes.size() ? 2 : 1;
     units += static_cast<int>(SjisToUtf16(std::string_view(bytes).substr(at, length)).size());
     at += length;
@@ -68,7 +69,7 @@ Bytes CutPaneLine(Bytes line) {
   if (line.size() <= kPaneLineLimit) return line;
   std::size_t at = 0;
   while (true) {
-    const std::size_t length = IsSjisLeadByte(static_cast<unsigned char>(line[at])) ? 2 : 1;
+    const std::size_t length = IsSjisLeadByte(line[at]) ? 2 : 1;
     if (at + length > kPaneLineLimit) break;
     at += length;
   }
