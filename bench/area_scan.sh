@@ -17,20 +17,6 @@ absent_key=8888888
 python3 bench/make_area_like.py data/郵電話.txt "$data" "$megabytes" "$found_key" 5
 echo "file: $(stat -c %s "$data") bytes, $(LC_ALL=C grep -c '' "$data") lines"
 
-# Runs a command once, its output to a file; prints its wall time in microseconds, read from
-# bash's clock so that no extra process is timed. Not /dev/null: grep, seeing its output go
-# there, stops at the first match instead of counting them all. The exit status is not judged
-# here: grep answers 1 when it counts nothing.
-time_us() {
-  local start end
-  start=${EPOCHREALTIME/[.,]/}
-  "$@" >"$work/out" || true
-  end=${EPOCHREALTIME/[.,]/}
-  echo $((end - start))
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
 bench_key() {
   local key=$1 ours=() c=() utf8=() i
   local expected got

@@ -39,19 +39,6 @@ for file in "$list" "$zipped" "$utf8"; do
     { echo "the search of $file found the key or failed" >&2; exit 1; }
 done
 
-# Wall time of one run in microseconds from bash's own clock, so no extra process is timed.
-# grep answers 1 when it counts nothing, so exit statuses are not judged here. Output goes to
-# a file, not /dev/null: grep, seeing its output discarded, would stop at the first match.
-time_us() {
-  local start end
-  start=${EPOCHREALTIME/[.,]/}
-  "$@" >"$work/out" 2>&1 || true
-  end=${EPOCHREALTIME/[.,]/}
-  echo $((end - start))
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
 # grep is timed in two locales and the faster is the reference: with a Shift-JIS key it runs
 # about twice as fast in C.UTF-8 as in C on this kind of machine.
 ours_plain() { "$exe" postal --file "$list" "$key"; }

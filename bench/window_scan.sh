@@ -12,6 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=$(cd "${1:-build}" && pwd)
+. bench/common.sh
+
 runs=${2:-15}
 bench=$build/bin/window_bench
 search=$build/bin/nanbaru-search
@@ -27,8 +29,6 @@ trap 'rm -rf "$work"' EXIT
 printf '%s\r\n' "$list" "" "" "" "" 131 104 "$list" >"$work/nanbaru2.ini"
 cd "$work"
 export QT_QPA_PLATFORM=offscreen
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 key=存在地名
 "$search" postal --file "$list" "$key" | grep -q '検索終了 0件' || { echo "the command found the key" >&2; exit 1; }
