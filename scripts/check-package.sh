@@ -28,7 +28,8 @@ for wanted in libc6 libicu libqt6widgets6 fonts-ipafont-mincho qt6-translations-
   [[ "$depends" == *"$wanted"* ]] || fail "Depends lacks $wanted: $depends"
 done
 
-DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+# What the package installs, exactly as it ships.
+dpkg-deb -x "$deb" "$stage"
 desktop-file-validate "$stage"/usr/share/applications/*.desktop || fail "desktop entry"
 appstreamcli validate --no-net --no-color "$stage"/usr/share/metainfo/*.xml >/dev/null ||
   fail "AppStream metadata"
