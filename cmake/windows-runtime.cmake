@@ -6,7 +6,8 @@ set(NANBARU_WINDOWS_RUNTIME
     "$<TARGET_FILE:Qt6::Core>|." "$<TARGET_FILE:Qt6::Gui>|." "$<TARGET_FILE:Qt6::Widgets>|."
     "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>|platforms"
     "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>|styles")
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+set(NANBARU_COMPILER_DLLS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+foreach(dll ${NANBARU_COMPILER_DLLS})
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                   OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
   cmake_path(NORMAL_PATH path)
