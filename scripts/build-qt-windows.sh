@@ -14,6 +14,8 @@ stamp="$cache/.nanbaru-complete"
 work="$cache.work"
 log="$cache/build.log"
 triplet=x86_64-w64-mingw32
+# The same cross toolchain the project builds with.
+toolchain=$(cd "$(dirname "$0")/.." && pwd)/cmake/mingw-w64.cmake
 
 if [ -f "$stamp" ]; then
   echo "Qt for Windows: using the build in $cache ($(cat "$stamp"))"
@@ -67,22 +69,6 @@ src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 # exists when OpenGL is on.
 sed -i 's/#if QT_CONFIG(dynamicgl)/#if QT_CONFIG(opengl) \&\& QT_CONFIG(dynamicgl)/' \
   "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
-
-# The toolchain stays with the install: Qt's own qt.toolchain.cmake loads it from there.
-toolchain="$cache/lib/cmake/mingw-w64-posix.toolchain.cmake"
-mkdir -p "$(dirname "$toolchain")"
-cat >"$toolchain" <<EOF
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER $triplet-gcc-posix)
-set(CMAKE_CXX_COMPILER $triplet-g++-posix)
-set(CMAKE_RC_COMPILER $triplet-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/$triplet)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-EOF
 
 # Host tools (moc, rcc, uic) come from Debian's qt6-base-dev-tools of the same version.
 # Debian's repacked source has no wintab.h, hence no tablet events.
