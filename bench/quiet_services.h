@@ -1,14 +1,14 @@
 #pragma once
-// The real platform services, but message boxes go to standard error: the bench programs run
+// The real window services, but message boxes go to standard error: the bench programs run
 // unattended and must never wait for a click.
 
 #include <cstdio>
 
-#include "app/platform_services.h"
+#include "app/window_services.h"
 
 namespace nanbaru {
 
-class QuietServices : public QtPlatformServices {
+class QuietServices : public QtWindowServices {
  public:
   void ShowError(QWidget*, const QString& caption, const QString& text) override {
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));

@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "app/pictures.h"
-#include "app/platform_services.h"
 #include "app/screen_text.h"
 #include "app/tform1.h"
 #include "app/translations.h"
 #include "app/user_folder.h"
+#include "app/window_services.h"
 #include "common/data_location.h"
 #include "common/errors.h"
 #include "platform/command_line.h"
@@ -31,7 +31,7 @@ constexpr char kOptions[] =
 
 // The desktop menu's start: the per-user folder instead of the folder the program was
 // started in. A failure is shown in the error box, and the window starts where it is.
-void EnterUserFolder(nanbaru::PlatformServices& services) {
+void EnterUserFolder(nanbaru::WindowServices& services) {
   try {
     using nanbaru::BundledDataFile, nanbaru::NativeNameOf;
     nanbaru::EnterUserFolder(nanbaru::UserFolder(),
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     user_folder = true;
   }
   application.setWindowIcon(nanbaru::Picture("nanbaru"));
-  nanbaru::QtPlatformServices services;
+  nanbaru::QtWindowServices services;
   if (user_folder) EnterUserFolder(services);
   nanbaru::TForm1 form(services);
   form.show();

@@ -15,7 +15,7 @@
 
 namespace nanbaru {
 
-TForm1::TForm1(PlatformServices& services, QWidget* parent)
+TForm1::TForm1(WindowServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
   CreateControls();
   CreateMenu();

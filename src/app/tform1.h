@@ -6,7 +6,7 @@
 // its SearchHost: it reads the query, code and prefecture boxes and reports through the count
 // label, the status line and the result pane. The panes keep their lines as Shift-JIS bytes
 // (src/results), so a line collected into Memo2 and saved is the line the data file held.
-// Clipboard, dialogs, message boxes and the current directory go through PlatformServices.
+// Clipboard, dialogs, message boxes and the current directory go through WindowServices.
 // The handlers are spread over tform1_*.cpp by concern, each file named for it.
 
 #include <QComboBox>
@@ -23,8 +23,8 @@
 #include <memory>
 
 #include "app/picture_label.h"
-#include "app/platform_services.h"
 #include "app/screen_text.h"
+#include "app/window_services.h"
 #include "common/bytes.h"
 #include "search/search_host.h"
 #include "search/shared_state.h"
@@ -43,7 +43,7 @@ class TForm1 : public QMainWindow, public SearchHost {
  public:
   // `services` must outlive the window. FormCreate runs inside the constructor, under the
   // error guard, as the window's creation does.
-  explicit TForm1(PlatformServices& services, QWidget* parent = nullptr);
+  explicit TForm1(WindowServices& services, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // ---- Controls, under their layout names ----
@@ -164,7 +164,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   void EnterStartDir() override;
   void SetLastAreaFile(const Bytes& path) override;
 
-  PlatformServices& services() { return services_; }
+  WindowServices& services() { return services_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -186,7 +186,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   QWidget* client_ = nullptr;    // The client area: parent of the window's own controls.
   bool outer_size_set_ = false;  // The layout's outer size is met once the frame is known.
 
-  PlatformServices& services_;
+  WindowServices& services_;
   Bytes pref_text_;            // Shift-JIS copy of Edit3, kept in step with its edits.
   QString current_hint_;       // The status part last copied into the status line.
   QElapsedTimer events_turn_;  // Since the search last let pending events run.

@@ -34,7 +34,7 @@ void Select(QPlainTextEdit& pane, int from, int to) {
 class RealSaveDialog : public ScriptedServices {
  public:
   bool RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) override {
-    return QtPlatformServices().RunSaveDialog(parent, file_name, chosen);
+    return QtWindowServices().RunSaveDialog(parent, file_name, chosen);
   }
 };
 

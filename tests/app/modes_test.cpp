@@ -32,7 +32,7 @@ class RealOpenDialog : public ScriptedServices {
  public:
   bool RunOpenDialog(QWidget* parent, const QString& file_name, const QStringList& filters,
                      QString& chosen) override {
-    return QtPlatformServices().RunOpenDialog(parent, file_name, filters, chosen);
+    return QtWindowServices().RunOpenDialog(parent, file_name, filters, chosen);
   }
 };
 

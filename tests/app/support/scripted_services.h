@@ -1,5 +1,5 @@
 #pragma once
-// Platform services for the window tests: message boxes are recorded instead of shown, file
+// Window services for the window tests: message boxes are recorded instead of shown, file
 // dialogs give queued answers, the clipboard is a plain text, the current directory is real.
 
 #include <QString>
@@ -9,11 +9,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/platform_services.h"
+#include "app/window_services.h"
 
 namespace nanbaru::test {
 
-class ScriptedServices : public PlatformServices {
+class ScriptedServices : public WindowServices {
  public:
   struct Box {
     enum Kind { kError, kInformation } kind;

@@ -1,7 +1,7 @@
 #pragma once
-// The platform pieces the window's handlers use beyond their own controls: message boxes,
-// file dialogs, the clipboard and the current directory. The program uses the real ones
-// (QtPlatformServices); the window tests script them.
+// What the window's handlers use beyond their own controls: message boxes, file dialogs, the
+// clipboard and the current directory. The program uses the real ones (QtWindowServices); the
+// window tests script them.
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +12,9 @@ class QWidget;
 
 namespace nanbaru {
 
-class PlatformServices {
+class WindowServices {
  public:
-  virtual ~PlatformServices() = default;
+  virtual ~WindowServices() = default;
 
   // The error box: stop icon, one OK button, the given caption and text.
   virtual void ShowError(QWidget* parent, const QString& caption, const QString& text) = 0;
@@ -42,7 +42,7 @@ class PlatformServices {
 
 // The real services: Qt's dialogs and message boxes, the system clipboard, the process's
 // current directory.
-class QtPlatformServices : public PlatformServices {
+class QtWindowServices : public WindowServices {
  public:
   void ShowError(QWidget* parent, const QString& caption, const QString& text) override;
   void ShowInformation(QWidget* parent, const QString& text) override;

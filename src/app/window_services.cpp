@@ -1,4 +1,4 @@
-#include "app/platform_services.h"
+#include "app/window_services.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -12,12 +12,12 @@
 
 namespace nanbaru {
 
-void QtPlatformServices::ShowError(QWidget* parent, const QString& caption, const QString& text) {
+void QtWindowServices::ShowError(QWidget* parent, const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
   box.exec();
 }
 
-void QtPlatformServices::ShowInformation(QWidget* parent, const QString& text) {
+void QtWindowServices::ShowInformation(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Information, QString::fromUtf8("情報"), text, QMessageBox::Ok,
                   parent);
   QAbstractButton* ok = box.button(QMessageBox::Ok);
@@ -27,7 +27,7 @@ void QtPlatformServices::ShowInformation(QWidget* parent, const QString& text) {
   box.exec();
 }
 
-bool QtPlatformServices::AskYesNo(QWidget* parent, const QString& text) {
+bool QtWindowServices::AskYesNo(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Question, QString::fromUtf8("確認"), text,
                   QMessageBox::Yes | QMessageBox::No, parent);
   box.button(QMessageBox::Yes)->setText(QString::fromUtf8("はい(&Y)"));
@@ -49,8 +49,8 @@ bool RunFileDialog(QFileDialog& dialog, const QString& file_name, QString& chose
 
 }  // namespace
 
-bool QtPlatformServices::RunOpenDialog(QWidget* parent, const QString& file_name,
-                                       const QStringList& filters, QString& chosen) {
+bool QtWindowServices::RunOpenDialog(QWidget* parent, const QString& file_name,
+                                     const QStringList& filters, QString& chosen) {
   OpenFileDialog dialog(parent);
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
@@ -59,7 +59,7 @@ bool QtPlatformServices::RunOpenDialog(QWidget* parent, const QString& file_name
   return RunFileDialog(dialog, file_name, chosen);
 }
 
-bool QtPlatformServices::RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) {
+bool QtWindowServices::RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The file name is typed in an edit field and need not exist yet.
@@ -68,18 +68,18 @@ bool QtPlatformServices::RunSaveDialog(QWidget* parent, const QString& file_name
   return RunFileDialog(dialog, file_name, chosen);
 }
 
-QString QtPlatformServices::ClipboardText() {
+QString QtWindowServices::ClipboardText() {
   return QGuiApplication::clipboard()->text();
 }
 
-void QtPlatformServices::SetClipboardText(const QString& text) {
+void QtWindowServices::SetClipboardText(const QString& text) {
   QGuiApplication::clipboard()->setText(text);
 }
 
-Bytes QtPlatformServices::CurrentDir() {
+Bytes QtWindowServices::CurrentDir() {
   return nanbaru::CurrentDir();
 }
-void QtPlatformServices::ChangeDir(const Bytes& dir) {
+void QtWindowServices::ChangeDir(const Bytes& dir) {
   nanbaru::ChangeDir(dir);
 }
 
