@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
-#include "app/caption_bytes.h"
+#include "app/edit_bytes.h"
 #include "app/hint_text.h"
 #include "common/errors.h"
 #include "results/result_pane.h"

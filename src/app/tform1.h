@@ -60,14 +60,11 @@ class TForm1 : public QMainWindow, public SearchHost {
   QLabel* Label4 = nullptr;
   QLabel* Label5 = nullptr;  // column header
   QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;   // hidden: postal data file last chosen
-  QLabel* Label9 = nullptr;   // hidden: start directory
-  QLabel* Label11 = nullptr;  // hidden: data file of the last area-code search
-  QFrame* Panel1 = nullptr;   // tool bar
-  QLabel* Panel2 = nullptr;   // status line
-  QFrame* Panel3 = nullptr;   // column header bar
-  QFrame* Panel4 = nullptr;   // beside the collection pane
-  QFrame* Panel5 = nullptr;   // holds the count label
+  QFrame* Panel1 = nullptr;  // tool bar
+  QLabel* Panel2 = nullptr;  // status line
+  QFrame* Panel3 = nullptr;  // column header bar
+  QFrame* Panel4 = nullptr;  // beside the collection pane
+  QFrame* Panel5 = nullptr;  // holds the count label
   QToolButton* SpeedButton1 = nullptr;
   QToolButton* SpeedButton2 = nullptr;
   QToolButton* SpeedButton3 = nullptr;
@@ -91,6 +88,10 @@ class TForm1 : public QMainWindow, public SearchHost {
 
   // ---- Shared values of the window's parts ----
   SharedState shared;
+  // Shift-JIS paths, first the layout's texts (tform1_layout.h).
+  Bytes postal_file;     // The postal data file last chosen: line 8 of the settings file.
+  Bytes start_folder;    // The start directory, with its trailing separator.
+  Bytes last_area_file;  // The data file of the last area-code search.
   QString SaveFileName;  // As the save dialog gave it: it is never stored in a file.
 
   // ---- Event handlers ----

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
-#include "app/caption_bytes.h"
+#include "app/edit_bytes.h"
 #include "app/tform1.h"
 #include "results/pane_edit.h"
 #include "results/pane_lines.h"
@@ -110,10 +110,10 @@ std::unique_ptr<TextReader> TForm1::OpenDataFile(const Bytes& path) {
 }
 
 void TForm1::EnterStartDir() {
-  services().ChangeDir(CaptionBytes(Label9));
+  services().ChangeDir(start_folder);
 }
 void TForm1::SetLastAreaFile(const Bytes& path) {
-  SetCaptionBytes(Label11, path);
+  last_area_file = path;
 }
 
 }  // namespace nanbaru

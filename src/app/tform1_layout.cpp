@@ -1,5 +1,7 @@
 // The window's controls as the layout defines them: parent, place and size at 96 dots per
 // inch, texts, hints, visibility and tab order.
+#include "app/tform1_layout.h"
+
 #include <QMenuBar>
 
 #include "app/fonts.h"
@@ -155,14 +157,11 @@ void TForm1::CreateControls() {
   SpeedButton6 = MakeSpeedButton(Panel4, 0, 8, "clipboard_to_paper");
   SpeedButton6->hide();
 
-  // State holders: never shown, their captions are read back.
-  Label7 = MakeLabel(client_, 0, 0, 0, 0, "Label7 ｃｄ　dir");
-  Label9 = MakeLabel(client_, 0, 0, 0, 0, "label9 起動ディレクトリ");
-  Label11 = MakeLabel(client_, 0, 0, 0, 0, "Label11");
+  postal_file = Sj(kPostalFileLayoutText);
+  start_folder = Sj(kStartFolderLayoutText);
+  last_area_file = Sj(kLastAreaFileLayoutText);
   Edit4 = new QLineEdit(client_);
-  for (QWidget* hidden : {static_cast<QWidget*>(Label7), static_cast<QWidget*>(Label9),
-                          static_cast<QWidget*>(Label11), static_cast<QWidget*>(Edit4)})
-    hidden->hide();
+  Edit4->hide();
 
   Panel2 = new QLabel(T("　新郵便番号、電話番号、地名を検索するソフトです。"), client_);
   Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -199,9 +198,9 @@ void TForm1::CreateMenu() {
 
 void TForm1::SetRunTimeFonts() {
   const QFont font = RunTimeFont();
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label9, Label11, Edit1, Edit2,
-           Edit3, Edit4, ComboBox1, BitBtn1, Memo1, Memo2, Panel2})
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, Label5, Label6, Edit1, Edit2,
+                                       Edit3, Edit4, ComboBox1, BitBtn1, Memo1, Memo2, Panel2})
     control->setFont(font);
   // Labels size themselves to their text. The column header's text changes with the mode, so
   // it reaches past its bar, which cuts it, and a longer header is never cut short.

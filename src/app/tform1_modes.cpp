@@ -1,5 +1,4 @@
 // The two search modes and the choice of the postal data file.
-#include "app/caption_bytes.h"
 #include "app/settings_file.h"
 #include "app/tform1.h"
 #include "common/errors.h"
@@ -32,7 +31,7 @@ void TForm1::SpeedButton3Click() {
   SetFiltersShown(*this, false);
   Image2->show();
   Image1->hide();
-  services().ChangeDir(CaptionBytes(Label9));
+  services().ChangeDir(start_folder);
   shared.DataFileName = WithTrailingSeparator(services().CurrentDir()) + Sj("郵電話.txt");
   SpeedButton5->hide();
   SpeedButton2->show();
@@ -50,9 +49,9 @@ void TForm1::SpeedButton4Click() {
   // The settings file of the current directory as it is now, not of the start directory.
   shared.StartDirPath = SettingsPath(services().CurrentDir());
   ReadSettings(shared.StartDirPath, [this](int line, const Bytes& text) {
-    if (line == kSettingsLineCount) SetCaptionBytes(Label7, text);
+    if (line == kSettingsLineCount) postal_file = text;
   });
-  shared.DataFileName = CaptionBytes(Label7);
+  shared.DataFileName = postal_file;
   SpeedButton2->hide();
   SpeedButton5->show();
 }
@@ -67,7 +66,7 @@ void TForm1::Image2DblClick() {
 
 void TForm1::K1Click() {
   shared.StartDirPath = WithTrailingSeparator(services().CurrentDir());
-  SetCaptionBytes(Label9, shared.StartDirPath);
+  start_folder = shared.StartDirPath;
   services().ShowInformation(
       this,
       ScreenText(
@@ -79,11 +78,11 @@ void TForm1::K1Click() {
     OpenDialog1.file_name = chosen;
     shared.DataFileName = path;
     SetStatus(path);
-    SetCaptionBytes(Label7, path);
+    postal_file = path;
   }
   // Back to the start directory, whatever the dialog left current, so the settings file
   // goes where it was read from.
-  services().ChangeDir(CaptionBytes(Label9));
+  services().ChangeDir(start_folder);
   WriteSettingsFile();
 }
 

@@ -1,5 +1,5 @@
 // Start-up, shut-down and the settings file.
-#include "app/caption_bytes.h"
+#include "app/edit_bytes.h"
 #include "app/settings_file.h"
 #include "app/tform1.h"
 #include "common/number.h"
@@ -17,7 +17,7 @@ void TForm1::FormCreate() {
   ClearPane(*Memo2);
   const Bytes dir = services().CurrentDir();
   shared.StartDirPath = WithTrailingSeparator(dir);
-  SetCaptionBytes(Label9, shared.StartDirPath);
+  start_folder = shared.StartDirPath;
   shared.StartDirPath = SettingsPath(dir);
   // Each line lands in its control as soon as it is read. The window's place is taken last,
   // so a bad number leaves the rest of start-up undone but every line restored, and the
@@ -48,7 +48,7 @@ void TForm1::FormCreate() {
         left = text;
         break;
       default:
-        SetCaptionBytes(Label7, text);
+        postal_file = text;
     }
   });
   move(pos().x(), StrToInt(top));
@@ -68,7 +68,7 @@ void TForm1::WriteSettingsFile() {
   shared.StartDirPath = SettingsPath(services().CurrentDir());
   WriteSettings(shared.StartDirPath,
                 {shared.DataFileName, QueryText(), OldCodeText(), NewCodeText(), PrefText(),
-                 IntToStr(pos().y()), IntToStr(pos().x()), CaptionBytes(Label7)});
+                 IntToStr(pos().y()), IntToStr(pos().x()), postal_file});
 }
 
 }  // namespace nanbaru

@@ -27,7 +27,7 @@ void PostalMode(TForm1& form) {
 
 // A window in phone mode on the bundled area-code file.
 void PhoneMode(TForm1& form) {
-  form.Label9->setText(nanbaru::ScreenText(DataDir()));
+  form.start_folder = DataDir();
   form.shared.DataFileName = AreaDataPath();
 }
 

@@ -62,7 +62,7 @@ class ModesTest : public QObject {
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
     QCOMPARE(HereDir(), start);
     QCOMPARE(w.shared.DataFileName, start + Sj("郵電話.txt"));
-    QCOMPARE(TextOf(w.Label7), postal);
+    QCOMPARE(w.postal_file, postal);
 
     emit w.Image2->doubleClicked();
     QCOMPARE(ShownLayout(w), Layout::kPostal);
@@ -92,7 +92,7 @@ class ModesTest : public QObject {
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Sj("ﾌｧｲﾙが見つかりません.")});
     QCOMPARE(ShownLayout(w), Layout::kPostal);
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
-    QCOMPARE(TextOf(w.Label7), Bytes("/b.csv"));
+    QCOMPARE(w.postal_file, Bytes("/b.csv"));
     QCOMPARE(w.shared.DataFileName, start + Sj("郵電話.txt"));
   }
 
@@ -104,7 +104,7 @@ class ModesTest : public QObject {
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Sj("ﾌｧｲﾙが見つかりません.")});
     QCOMPARE(ShownLayout(w), Layout::kPostal);
     QCOMPARE(ShownSearchButtons(w), Buttons::kBoth);
-    QCOMPARE(TextOf(w.Label7), Sj("Label7 ｃｄ　dir"));
+    QCOMPARE(w.postal_file, Sj(kPostalFileLayoutText));
     QVERIFY(w.shared.DataFileName.empty());
 
     w.SpeedButton3->click();
@@ -155,7 +155,7 @@ class ModesTest : public QObject {
     QCOMPARE(s.services.open_calls[0].filters[2], QString::fromUtf8("すべてのファイル (*.*)"));
     QCOMPARE(s.services.open_calls[0].filters[3], QString::fromUtf8("郵便番号データ(*.zip)"));
     QCOMPARE(w.shared.DataFileName, chosen);
-    QCOMPARE(TextOf(w.Label7), chosen);
+    QCOMPARE(w.postal_file, chosen);
     QCOMPARE(TextOf(w.Panel2), chosen);
     QCOMPARE(ShownLayout(w), Layout::kPhone);
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
@@ -239,7 +239,7 @@ class ModesTest : public QObject {
     s.Start();
     QCOMPARE(ShownLayout(*s.form), Layout::kPhone);
     QCOMPARE(s.form->shared.DataFileName, HereDir() + Sj("郵電話.txt"));
-    QCOMPARE(TextOf(s.form->Label7), chosen);
+    QCOMPARE(s.form->postal_file, chosen);
   }
 
   void aNameShiftJisCannotHoldIsRefused() {
@@ -252,7 +252,7 @@ class ModesTest : public QObject {
     QCOMPARE(s.BoxTexts(),
              (std::vector<Bytes>{kPrompt, InOutMessage(io_code::kPathNotFound) + "."}));
     QCOMPARE(w.shared.DataFileName, Bytes("/a.csv"));
-    QCOMPARE(TextOf(w.Label7), Bytes("/a.csv"));
+    QCOMPARE(w.postal_file, Bytes("/a.csv"));
     QCOMPARE(SettingsBytes(), old);
   }
 

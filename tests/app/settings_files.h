@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/tform1.h"
+#include "app/tform1_layout.h"
 #include "common/sjis_codec.h"
 #include "platform/paths.h"
 #include "shared/file_bytes.h"

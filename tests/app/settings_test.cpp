@@ -45,11 +45,11 @@ class SettingsTest : public QObject {
     QCOMPARE(Caption(w), Sj("ナンバル"));
     QVERIFY(w.Memo1->toPlainText().isEmpty());
     QVERIFY(w.Memo2->toPlainText().isEmpty());
-    QCOMPARE(TextOf(w.Label9), HereDir());
+    QCOMPARE(w.start_folder, HereDir());
     QCOMPARE(w.shared.StartDirPath, HereDir() + kSettingsName);
     QCOMPARE(w.QueryText(), Sj("鹿沼市"));
     QCOMPARE(w.PrefText(), Sj("栃木県"));
-    QCOMPARE(TextOf(w.Label7), Sj("Label7 ｃｄ　dir"));
+    QCOMPARE(w.postal_file, Sj(kPostalFileLayoutText));
     QCOMPARE(TextOf(w.Label5), Sj("旧郵番　新郵番　都道府県　市区町村　町域名"));
     QCOMPARE(ShownLayout(w), Layout::kNone);
     QCOMPARE(ShownSearchButtons(w), Buttons::kBoth);
@@ -57,7 +57,7 @@ class SettingsTest : public QObject {
 
     QVERIFY(w.close());
     QCOMPARE(SettingsBytes(), JoinLines({"", Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104",
-                                         Sj("Label7 ｃｄ　dir")}));
+                                         Sj(kPostalFileLayoutText)}));
 
     // The next start enters postal mode with that caption as its data file.
     s.services.boxes.clear();
@@ -65,7 +65,7 @@ class SettingsTest : public QObject {
     QVERIFY(s.services.boxes.empty());
     QCOMPARE(ShownLayout(next), Layout::kPostal);
     QCOMPARE(ShownSearchButtons(next), Buttons::kPostal);
-    QCOMPARE(next.shared.DataFileName, Sj("Label7 ｃｄ　dir"));
+    QCOMPARE(next.shared.DataFileName, Sj(kPostalFileLayoutText));
   }
 
   void everyLineRoundTripsAsItStands() {
@@ -136,7 +136,7 @@ class SettingsTest : public QObject {
       // Every line is in, the postal file too; no mode was entered.
       QCOMPARE(w.PrefText(), Bytes("p"));
       QCOMPARE(w.pos(), c.pos);
-      QCOMPARE(TextOf(w.Label7), c.postal);
+      QCOMPARE(w.postal_file, c.postal);
       QCOMPARE(w.shared.DataFileName, Bytes("/x"));
       QCOMPARE(Caption(w), Sj("ナンバル"));
       QCOMPARE(ShownLayout(w), Layout::kNone);
@@ -153,7 +153,7 @@ class SettingsTest : public QObject {
     TForm1& w = s.Start();
     QVERIFY(s.services.boxes.empty());
     QCOMPARE(ShownLayout(w), Layout::kPostal);
-    QVERIFY(TextOf(w.Label7).empty());
+    QVERIFY(w.postal_file.empty());
     QVERIFY(w.shared.DataFileName.empty());
   }
 
@@ -173,7 +173,7 @@ class SettingsTest : public QObject {
     WorkDir work_dir;
     RootServices services;
     TForm1 w(services);
-    QCOMPARE(TextOf(w.Label9), Bytes("/"));
+    QCOMPARE(w.start_folder, Bytes("/"));
     QCOMPARE(w.shared.StartDirPath, Bytes("/nanbaru2.ini"));
     w.SpeedButton3Click();
     QCOMPARE(services.entered, std::vector<Bytes>{"/"});
@@ -187,7 +187,7 @@ class SettingsTest : public QObject {
     TForm1& w = s.Start();
     const Bytes bad_name = Boxed(InOutMessage(io_code::kPathNotFound));
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{bad_name});
-    QCOMPARE(TextOf(w.Label9), Sj("label9 起動ディレクトリ"));
+    QCOMPARE(w.start_folder, Sj(kStartFolderLayoutText));
     // No mangled name is written anywhere, and the window stays.
     QVERIFY(!w.close());
     QCOMPARE(s.BoxTexts().back(), bad_name);

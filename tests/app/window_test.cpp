@@ -1,4 +1,4 @@
-// The main window: its state-holding controls, focus order, hints to the status line, the
+// The main window: its hidden state, focus order, hints to the status line, the
 // resize rule, the run-time font, the panes' line model, the error box, About and the exits.
 #include <QApplication>
 #include <QFileDialog>
@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "app/caption_bytes.h"
 #include "app/fonts.h"
+#include "app/tform1_layout.h"
 #include "app/translations.h"
 #include "common/errors.h"
 #include "results/pane_edit.h"
@@ -24,13 +24,10 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void stateHoldersKeepTheirCaptionsExactly() {
+  void hiddenStateStartsAsTheLayoutsTexts() {
     WindowFixture f;
-    // Their captions are read back as Shift-JIS bytes, so they must survive the screen.
-    QCOMPARE(nanbaru::TextOf(f.form->Label7->text()), Sj("Label7 ｃｄ　dir"));
-    QCOMPARE(nanbaru::TextOf(f.form->Label11->text()), Sj("Label11"));
-    f.form->Label9->setText(nanbaru::ScreenText(Sj("/tmp/起動ディレクトリ/")));
-    QCOMPARE(CaptionBytes(f.form->Label9), Sj("/tmp/起動ディレクトリ/"));
+    QCOMPARE(f.form->postal_file, Sj(kPostalFileLayoutText));
+    QCOMPARE(f.form->last_area_file, Sj(kLastAreaFileLayoutText));
   }
 
   void windowOpensAtItsLayoutPlace() {
