@@ -26,26 +26,26 @@ using nanbaru::TForm1;
 
 void PressEnter(TForm1& form) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  QCoreApplication::sendEvent(form.ComboBox1, &press);
+  QCoreApplication::sendEvent(form.query_box, &press);
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-  QCoreApplication::sendEvent(form.ComboBox1, &release);
+  QCoreApplication::sendEvent(form.query_box, &release);
 }
 
 int Scan(TForm1& form, int runs, const QString& key) {
   form.shared.DataFileName = nanbaru::Utf8ToSjis(NANBARU_PLAIN_LIST);
-  form.Edit1->clear();
-  form.Edit2->clear();
-  form.Edit3->clear();
+  form.old_code_box->clear();
+  form.new_code_box->clear();
+  form.pref_box->clear();
   form.show();
   QCoreApplication::processEvents();
   std::vector<double> times;
   for (int run = 0; run <= runs; ++run) {
-    form.ComboBox1->setEditText(key);
+    form.query_box->setEditText(key);
     QElapsedTimer timer;
     timer.start();
     PressEnter(form);
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    if (!nanbaru::Contains(nanbaru::TextOf(form.Memo1->toPlainText()), Sj("検索終了 "))) {
+    if (!nanbaru::Contains(nanbaru::TextOf(form.result_pane->toPlainText()), Sj("検索終了 "))) {
       std::fputs("the search did not end with its count line\n", stderr);
       return 1;
     }

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   nanbaru::TForm1 form(services);
   form.show();
   while (!form.windowHandle()->isExposed()) QCoreApplication::processEvents();
-  form.SpeedButton5->click();
+  form.postal_search_button->click();
   QCoreApplication::processEvents();
   if (!form.grab().save(picture)) {
     std::fputs("could not save the picture\n", stderr);

@@ -23,7 +23,7 @@ TForm1::TForm1(WindowServices& services, QWidget* parent)
   move(104, 131);
   resize(595, 451);  // The outer size, less the frame once it is known (showEvent).
   PlaceStatusLine();
-  fore();
+  FitPanesToWindow();
   StartHintTracking();
   Guard([this] { FormCreate(); });
 }
@@ -35,43 +35,43 @@ void TForm1::BindEvents() {
     connect(sender, signal, this,
             [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
   };
-  bind(SpeedButton1, &QToolButton::clicked, &TForm1::SpeedButton1Click);
-  bind(SpeedButton2, &QToolButton::clicked, &TForm1::SpeedButton2Click);
-  bind(SpeedButton3, &QToolButton::clicked, &TForm1::SpeedButton3Click);
-  bind(SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
-  bind(SpeedButton5, &QToolButton::clicked, &TForm1::SpeedButton5Click);
-  bind(SpeedButton6, &QToolButton::clicked, &TForm1::SpeedButton6Click);
-  bind(SpeedButton7, &QToolButton::clicked, &TForm1::SpeedButton7Click);
-  bind(SpeedButton8, &QToolButton::clicked, &TForm1::SpeedButton8Click);
-  bind(SpeedButton9, &QToolButton::clicked, &TForm1::SpeedButton9Click);
-  bind(BitBtn1, &QPushButton::clicked, &TForm1::BitBtn1Click);
-  bind(Image1, &PictureLabel::doubleClicked, &TForm1::Image1DblClick);
-  bind(Image2, &PictureLabel::doubleClicked, &TForm1::Image2DblClick);
-  auto* result_pane = static_cast<ResultPane*>(Memo1);
-  bind(result_pane, &ResultPane::clicked, &TForm1::memocli);
-  bind(result_pane, &ResultPane::doubleClicked, &TForm1::Memo1DblClick);
-  bind(save1, &QAction::triggered, &TForm1::save1Click);
-  bind(K1, &QAction::triggered, &TForm1::K1Click);
-  bind(exit1, &QAction::triggered, &TForm1::exit1Click);
-  bind(font1, &QAction::triggered, &TForm1::font1Click);
+  bind(postal_search_button, &QToolButton::clicked, &TForm1::PostalSearchClick);
+  bind(area_search_button, &QToolButton::clicked, &TForm1::AreaSearchClick);
+  bind(choose_postal_file_button, &QToolButton::clicked, &TForm1::ChoosePostalFileClick);
+  bind(choose_postal_file_item, &QAction::triggered, &TForm1::ChoosePostalFileClick);
+  bind(phone_mode_button, &QToolButton::clicked, &TForm1::PhoneModeClick);
+  bind(postal_mode_picture, &PictureLabel::doubleClicked, &TForm1::PhoneModeClick);
+  bind(postal_mode_button, &QToolButton::clicked, &TForm1::PostalModeClick);
+  bind(phone_mode_picture, &PictureLabel::doubleClicked, &TForm1::PostalModeClick);
+  bind(copy_button, &QToolButton::clicked, &TForm1::CopySelectionClick);
+  bind(side_copy_button, &QToolButton::clicked, &TForm1::CopySelectionClick);
+  bind(clipboard_query_button, &QToolButton::clicked, &TForm1::ClipboardQueryClick);
+  bind(side_clipboard_query_button, &QToolButton::clicked, &TForm1::ClipboardQueryClick);
+  bind(exit_button, &QPushButton::clicked, &TForm1::ExitClick);
+  bind(exit_item, &QAction::triggered, &TForm1::ExitClick);
+  auto* results = static_cast<ResultPane*>(result_pane);
+  bind(results, &ResultPane::clicked, &TForm1::ResultPaneClick);
+  bind(results, &ResultPane::doubleClicked, &TForm1::ResultPaneDoubleClick);
+  bind(save_item, &QAction::triggered, &TForm1::SaveCollectionClick);
+  bind(about_item, &QAction::triggered, &TForm1::AboutClick);
 
   // The prefecture is read for every line of a postal scan: keep its bytes at hand.
-  connect(Edit3, &QLineEdit::textChanged, this, [this] { pref_text_ = EditBytes(Edit3); });
+  connect(pref_box, &QLineEdit::textChanged, this, [this] { pref_text_ = EditBytes(pref_box); });
   // The keyboard delivers to the query box itself, which hands keys on to its edit field
   // directly, past any filter there: watch the box.
-  ComboBox1->installEventFilter(this);
+  query_box->installEventFilter(this);
   client_->installEventFilter(this);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched == ComboBox1) {
+  if (event->type() == QEvent::KeyPress && watched == query_box) {
     const auto* key_event = static_cast<QKeyEvent*>(event);
     const int key = key_event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Guard([this] { combopress(kEnterKey); });
+      Guard([this] { QueryKeyPress(kEnterKey); });
     } else if (!key_event->text().isEmpty()) {
       const Bytes typed = TextOf(key_event->text());
-      if (!typed.empty()) Guard([this, &typed] { combopress(typed.front()); });
+      if (!typed.empty()) Guard([this, &typed] { QueryKeyPress(typed.front()); });
     }
     // The key always goes on to the box.
     return false;
@@ -81,16 +81,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::PlaceStatusLine() {
-  Panel2->setGeometry(0, client_->height() - Panel2->height(), client_->width(), Panel2->height());
+  status_line->setGeometry(0, client_->height() - status_line->height(), client_->width(),
+                           status_line->height());
 }
 
-void TForm1::combopress(char key) {
+void TForm1::QueryKeyPress(char key) {
   HandleQueryKey(*this, key);
 }
-void TForm1::SpeedButton2Click() {
+void TForm1::AreaSearchClick() {
   RunAreaSearch(*this);
 }
-void TForm1::SpeedButton5Click() {
+void TForm1::PostalSearchClick() {
   RunPostalSearch(*this);
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// The main window: its controls under their layout names and its event handlers.
+// The main window: its controls and state, and its event handlers.
 //
 // Data flows one way through the window. A handler reads the controls as Shift-JIS (through
 // screen_text.h) and hands the work to a search in src/search, which sees the window only as
 // its SearchHost: it reads the query, code and prefecture boxes and reports through the count
 // label, the status line and the result pane. The panes keep their lines as Shift-JIS bytes
-// (src/results), so a line collected into Memo2 and saved is the line the data file held.
-// Clipboard, dialogs, message boxes and the current directory go through WindowServices.
-// The handlers are spread over tform1_*.cpp by concern, each file named for it.
+// (src/results), so a line collected into the collection pane and saved is the line the data
+// file held. Clipboard, dialogs, message boxes and the current directory go through
+// WindowServices. The handlers are spread over tform1_*.cpp by concern, each file named for it.
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -46,49 +46,54 @@ class TForm1 : public QMainWindow, public SearchHost {
   explicit TForm1(WindowServices& services, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // ---- Controls, under their layout names ----
-  QComboBox* ComboBox1 = nullptr;
-  QLineEdit* Edit1 = nullptr;       // old postal code
-  QLineEdit* Edit2 = nullptr;       // new postal code
-  QLineEdit* Edit3 = nullptr;       // prefecture
-  QLineEdit* Edit4 = nullptr;       // hidden staging box of the clipboard-to-query action
-  QPlainTextEdit* Memo1 = nullptr;  // result pane
-  QPlainTextEdit* Memo2 = nullptr;  // collection pane
-  QLabel* Label1 = nullptr;         // count label
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;  // column header
-  QLabel* Label6 = nullptr;
-  QFrame* Panel1 = nullptr;  // tool bar
-  QLabel* Panel2 = nullptr;  // status line
-  QFrame* Panel3 = nullptr;  // column header bar
-  QFrame* Panel4 = nullptr;  // beside the collection pane
-  QFrame* Panel5 = nullptr;  // holds the count label
-  QToolButton* SpeedButton1 = nullptr;
-  QToolButton* SpeedButton2 = nullptr;
-  QToolButton* SpeedButton3 = nullptr;
-  QToolButton* SpeedButton4 = nullptr;
-  QToolButton* SpeedButton5 = nullptr;
-  QToolButton* SpeedButton6 = nullptr;
-  QToolButton* SpeedButton7 = nullptr;
-  QToolButton* SpeedButton8 = nullptr;
-  QToolButton* SpeedButton9 = nullptr;
-  PictureLabel* Image1 = nullptr;
-  PictureLabel* Image2 = nullptr;
-  QPushButton* BitBtn1 = nullptr;
-  QMenuBar* MainMenu1 = nullptr;
-  QMenu* file1 = nullptr;
-  QAction* save1 = nullptr;
-  QAction* K1 = nullptr;
-  QAction* exit1 = nullptr;
-  QAction* font1 = nullptr;
-  FileDialogState OpenDialog1;
-  FileDialogState SaveDialog1;
+  // ---- Controls, by role (tform1_layout.h maps them to the layout's names) ----
+  QLabel* query_label = nullptr;
+  QComboBox* query_box = nullptr;  // The query, with the history of searches.
+  QFrame* tool_bar = nullptr;
+  QToolButton* postal_search_button = nullptr;  // Shown in postal mode.
+  QToolButton* area_search_button = nullptr;    // Shown in phone mode.
+  QToolButton* choose_postal_file_button = nullptr;
+  QToolButton* phone_mode_button = nullptr;
+  QToolButton* postal_mode_button = nullptr;
+  QToolButton* copy_button = nullptr;
+  QToolButton* clipboard_query_button = nullptr;
+  QPushButton* exit_button = nullptr;
+  // The filter boxes of postal mode and their labels.
+  QLabel* old_code_label = nullptr;
+  QLabel* new_code_label = nullptr;
+  QLabel* pref_label = nullptr;
+  QLineEdit* old_code_box = nullptr;
+  QLineEdit* new_code_box = nullptr;
+  QLineEdit* pref_box = nullptr;
+  // The picture of the mode shown; a double click switches to the other mode.
+  PictureLabel* postal_mode_picture = nullptr;
+  PictureLabel* phone_mode_picture = nullptr;
+  QFrame* count_frame = nullptr;
+  QLabel* count_label = nullptr;
+  QFrame* column_header_bar = nullptr;
+  QLabel* column_header = nullptr;
+  QPlainTextEdit* result_pane = nullptr;
+  QPlainTextEdit* collection_pane = nullptr;
+  // Beside the collection pane: its copy button, and a hidden twin of the clipboard query.
+  QFrame* collection_bar = nullptr;
+  QToolButton* side_copy_button = nullptr;
+  QToolButton* side_clipboard_query_button = nullptr;
+  // Hidden: the clipboard's first line passes through it on its way to the query box.
+  QLineEdit* clipboard_line_box = nullptr;
+  QLabel* status_line = nullptr;
+  QMenuBar* menu_bar = nullptr;
+  QMenu* settings_menu = nullptr;
+  QAction* save_item = nullptr;
+  QAction* choose_postal_file_item = nullptr;
+  QAction* exit_item = nullptr;
+  QAction* about_item = nullptr;
+  FileDialogState postal_file_dialog;
+  FileDialogState save_dialog;
 
   // ---- Shared values of the window's parts ----
   SharedState shared;
-  // Shift-JIS paths, first the layout's texts (tform1_layout.h).
+  // Shift-JIS paths, each first the layout's text of the hidden label it replaces
+  // (tform1_layout.h).
   Bytes postal_file;     // The postal data file last chosen: line 8 of the settings file.
   Bytes start_folder;    // The start directory, with its trailing separator.
   Bytes last_area_file;  // The data file of the last area-code search.
@@ -99,27 +104,21 @@ class TForm1 : public QMainWindow, public SearchHost {
   // Writes the settings file; returns whether the close may go ahead (false when it could not
   // be written).
   bool FormClose();
-  void ShowAppHint();   // The current hint into the status line.
-  void fore();          // Resize: the panes and bars follow the window's size.
-  void BitBtn1Click();  // Exit.
-  void exit1Click();
-  void font1Click();          // The About box.
-  void combopress(char key);  // A key in the query box: Enter searches.
-  void SpeedButton1Click();   // Choose the postal data file (as K1Click).
-  void SpeedButton2Click();   // Area-code search.
-  void SpeedButton3Click();   // Phone mode.
-  void SpeedButton4Click();   // Postal mode.
-  void SpeedButton5Click();   // Postal search.
-  void SpeedButton6Click();   // The clipboard's first line becomes the query.
-  void SpeedButton7Click();   // Copy the focused pane's selection.
-  void SpeedButton8Click();   // As SpeedButton6Click.
-  void SpeedButton9Click();   // As SpeedButton7Click.
-  void Image1DblClick();      // Phone mode.
-  void Image2DblClick();      // Postal mode.
-  void K1Click();             // Choose the postal data file.
-  void save1Click();          // Save the collection pane to a file.
-  void memocli();             // The clicked line's number into the count label.
-  void Memo1DblClick();       // Collect the clicked result line into Memo2.
+  void ShowAppHint();            // The current hint into the status line.
+  void FitPanesToWindow();       // Resize: the panes and bars follow the window's size.
+  void ExitClick();              // The exit button and menu item.
+  void AboutClick();             // The About box.
+  void QueryKeyPress(char key);  // A key in the query box: Enter searches.
+  void ChoosePostalFileClick();  // Its button and menu item; also a postal search's way out.
+  void AreaSearchClick();
+  void PhoneModeClick();   // Its button and the postal mode's picture.
+  void PostalModeClick();  // Its button and the phone mode's picture.
+  void PostalSearchClick();
+  void ClipboardQueryClick();    // The clipboard's first line becomes the query.
+  void CopySelectionClick();     // Copy the focused pane's selection.
+  void SaveCollectionClick();    // Save the collection pane to a file.
+  void ResultPaneClick();        // The clicked line's number into the count label.
+  void ResultPaneDoubleClick();  // Collect the clicked result line into the collection pane.
 
   // Runs one handler; an error that escapes it is shown in the error box, once, and the
   // window goes on. Returns false when an error was shown.
@@ -188,7 +187,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   bool outer_size_set_ = false;  // The layout's outer size is met once the frame is known.
 
   WindowServices& services_;
-  Bytes pref_text_;            // Shift-JIS copy of Edit3, kept in step with its edits.
+  Bytes pref_text_;            // Shift-JIS copy of pref_box, kept in step with its edits.
   QString current_hint_;       // The status part last copied into the status line.
   QElapsedTimer events_turn_;  // Since the search last let pending events run.
 };

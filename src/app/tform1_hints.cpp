@@ -60,9 +60,10 @@ void TForm1::StartHintTracking() {
   auto* tracker = new HintTracker(this);
   qApp->installEventFilter(tracker);
   const auto show_item = [this](QAction* item) { UpdateHint(ItemHint(item)); };
-  connect(MainMenu1, &QMenuBar::hovered, this, show_item);
-  connect(file1, &QMenu::hovered, this, show_item);
-  connect(file1, &QMenu::aboutToHide, this, [tracker] { tracker->Refresh(QCursor::pos()); });
+  connect(menu_bar, &QMenuBar::hovered, this, show_item);
+  connect(settings_menu, &QMenu::hovered, this, show_item);
+  connect(settings_menu, &QMenu::aboutToHide, this,
+          [tracker] { tracker->Refresh(QCursor::pos()); });
 }
 
 QString TForm1::HintFor(QWidget* control) const {
@@ -81,7 +82,7 @@ void TForm1::UpdateHint(const QString& text) {
 }
 
 void TForm1::ShowAppHint() {
-  Panel2->setText(current_hint_);
+  status_line->setText(current_hint_);
 }
 
 }  // namespace nanbaru

@@ -23,78 +23,78 @@ QColor BusyColour() {
 }  // namespace
 
 Bytes TForm1::QueryText() {
-  return EditBytes(ComboBox1->lineEdit());
+  return EditBytes(query_box->lineEdit());
 }
 
 void TForm1::SetQueryText(const Bytes& text) {
-  SetEditBytes(ComboBox1->lineEdit(), text);
+  SetEditBytes(query_box->lineEdit(), text);
 }
 
 bool TForm1::QueryBusy() {
-  return ComboBox1->palette().color(QPalette::Active, QPalette::Base) != IdleColour();
+  return query_box->palette().color(QPalette::Active, QPalette::Base) != IdleColour();
 }
 
 void TForm1::SetQueryBusy(bool busy) {
   if (!busy) {
     // Idle gives the system colour back for good, so it follows a change of the desktop's
     // colours instead of keeping an old one that would read as busy.
-    ComboBox1->setPalette(QPalette());
+    query_box->setPalette(QPalette());
     return;
   }
-  QPalette palette = ComboBox1->palette();
+  QPalette palette = query_box->palette();
   palette.setColor(QPalette::Base, BusyColour());
-  ComboBox1->setPalette(palette);
+  query_box->setPalette(palette);
   // A new search lets pending events run at its first turn.
   events_turn_.invalidate();
 }
 
 void TForm1::AddHistory(const Bytes& text) {
   // Adding the first entry would select it; the query box keeps its own text.
-  const QString shown = ComboBox1->currentText();
-  ComboBox1->addItem(ScreenText(text));
-  if (ComboBox1->currentText() != shown) ComboBox1->setEditText(shown);
+  const QString shown = query_box->currentText();
+  query_box->addItem(ScreenText(text));
+  if (query_box->currentText() != shown) query_box->setEditText(shown);
 }
 
 Bytes TForm1::OldCodeText() {
-  return EditBytes(Edit1);
+  return EditBytes(old_code_box);
 }
 Bytes TForm1::NewCodeText() {
-  return EditBytes(Edit2);
+  return EditBytes(new_code_box);
 }
 void TForm1::SetNewCodeText(const Bytes& text) {
-  SetEditBytes(Edit2, text);
+  SetEditBytes(new_code_box, text);
 }
 const Bytes& TForm1::PrefText() {
   return pref_text_;
 }
 void TForm1::SetPrefText(const Bytes& text) {
-  SetEditBytes(Edit3, text);
+  SetEditBytes(pref_box, text);
   pref_text_ = text;
 }
 
 void TForm1::SetCountLabel(const Bytes& text) {
-  Label1->setText(ScreenText(text));
-  Label1->adjustSize();
+  count_label->setText(ScreenText(text));
+  count_label->adjustSize();
 }
 
 void TForm1::SetStatus(const Bytes& text) {
-  Panel2->setText(ScreenText(text));
+  status_line->setText(ScreenText(text));
 }
 
 void TForm1::SetStatusColour(StatusColour colour) {
-  QPalette palette = Panel2->palette();
+  QPalette palette = status_line->palette();
   palette.setColor(QPalette::WindowText,
                    colour == StatusColour::kRed ? QColor(255, 0, 0) : QColor(0, 0, 0));
-  Panel2->setPalette(palette);
+  status_line->setPalette(palette);
 }
 
 void TForm1::ClearResults() {
-  ClearPane(*Memo1);
+  ClearPane(*result_pane);
 }
 // The result pane keeps each line's bytes, so a line that does not survive the screen is still
 // collected exactly as the data file had it.
 void TForm1::AppendResult(const Bytes& line) {
-  AppendPaneBytes(*Memo1, line);
+  AppendPaneBytes(*result_pane, line);
 }
 // A scan asks after every listed line; pending events run at most once a frame, which no
 // user can tell from every line, while hundreds of repaints per search would make it slow.

@@ -33,7 +33,7 @@ QFrame* MakePanel(QWidget* parent, int left, int top, int width, int height) {
   return panel;
 }
 
-QToolButton* MakeSpeedButton(QWidget* parent, int left, int top, const char* picture) {
+QToolButton* MakeToolButton(QWidget* parent, int left, int top, const char* picture) {
   auto* button = new QToolButton(parent);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
@@ -75,137 +75,143 @@ void TForm1::CreateControls() {
   setCentralWidget(client_);
   setWindowTitle(T("ナンバル（郵便）"));
 
-  Label6 = MakeLabel(client_, 8, 3, 24, 12, "検索");
+  query_label = MakeLabel(client_, 8, 3, 24, 12, "検索");
 
-  ComboBox1 = new QComboBox(client_);
-  ComboBox1->setEditable(true);
+  query_box = new QComboBox(client_);
+  query_box->setEditable(true);
   // Only the searches add to the drop-down list, and the text stays as typed.
-  ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-  ComboBox1->setDuplicatesEnabled(true);
-  ComboBox1->setCompleter(nullptr);
-  ComboBox1->setGeometry(56, 0, 169, 20);
-  ComboBox1->setEditText(T("鹿沼市"));
-  SetHint(ComboBox1,
+  query_box->setInsertPolicy(QComboBox::NoInsert);
+  query_box->setDuplicatesEnabled(true);
+  query_box->setCompleter(nullptr);
+  query_box->setGeometry(56, 0, 169, 20);
+  query_box->setEditText(T("鹿沼市"));
+  SetHint(query_box,
           Sj("検索する地名、番号を入力。地名は県と市、町域の間を空白で区切って入力して下さい。"),
           true);
-  UseHiraganaInput(ComboBox1);
-  UseHiraganaInput(ComboBox1->lineEdit());
+  UseHiraganaInput(query_box);
+  UseHiraganaInput(query_box->lineEdit());
 
-  Panel1 = MakePanel(client_, 240, 0, 169, 25);
-  SpeedButton2 = MakeSpeedButton(Panel1, 0, 0, "hand_right");
-  SetHint(SpeedButton2, Sj("検索|　検索を実行します。"), true);
-  SpeedButton5 = MakeSpeedButton(Panel1, 0, 0, "compact_disc");
-  SetHint(SpeedButton5, Sj("ＰＣｉｎｇに付属のＣＳＶファイル等を検索実行します。"), true);
-  SpeedButton1 = MakeSpeedButton(Panel1, 32, 0, "paper_burst");
-  SetHint(SpeedButton1, Sj("郵便番号ファイルを設定して下さい。"), true);
-  SpeedButton3 = MakeSpeedButton(Panel1, 63, 0, "phone_burst");
-  SetHint(SpeedButton3, Sj("電話番号ファイルを検索ファイルとします。"), true);
-  SpeedButton4 = MakeSpeedButton(Panel1, 88, 0, "envelope");
-  SetHint(SpeedButton4, Sj("郵便番号ファイルを指定します。"), true);
-  SpeedButton9 = MakeSpeedButton(Panel1, 119, 0, "paper_to_clipboard");
-  SetHint(SpeedButton9, Sj("選択されたデータをクリップボードに転送します。"), true);
-  SpeedButton8 = MakeSpeedButton(Panel1, 144, 0, "clipboard_to_paper");
-  SetHint(SpeedButton8, Sj("クリップボードのデータを検索します。"), true);
+  tool_bar = MakePanel(client_, 240, 0, 169, 25);
+  area_search_button = MakeToolButton(tool_bar, 0, 0, "hand_right");
+  SetHint(area_search_button, Sj("検索|　検索を実行します。"), true);
+  postal_search_button = MakeToolButton(tool_bar, 0, 0, "compact_disc");
+  SetHint(postal_search_button, Sj("ＰＣｉｎｇに付属のＣＳＶファイル等を検索実行します。"), true);
+  choose_postal_file_button = MakeToolButton(tool_bar, 32, 0, "paper_burst");
+  SetHint(choose_postal_file_button, Sj("郵便番号ファイルを設定して下さい。"), true);
+  phone_mode_button = MakeToolButton(tool_bar, 63, 0, "phone_burst");
+  SetHint(phone_mode_button, Sj("電話番号ファイルを検索ファイルとします。"), true);
+  postal_mode_button = MakeToolButton(tool_bar, 88, 0, "envelope");
+  SetHint(postal_mode_button, Sj("郵便番号ファイルを指定します。"), true);
+  copy_button = MakeToolButton(tool_bar, 119, 0, "paper_to_clipboard");
+  SetHint(copy_button, Sj("選択されたデータをクリップボードに転送します。"), true);
+  clipboard_query_button = MakeToolButton(tool_bar, 144, 0, "clipboard_to_paper");
+  SetHint(clipboard_query_button, Sj("クリップボードのデータを検索します。"), true);
 
-  BitBtn1 = new QPushButton(T("終 了"), client_);
-  BitBtn1->setGeometry(416, 0, 57, 25);
-  BitBtn1->setAutoDefault(false);
+  exit_button = new QPushButton(T("終 了"), client_);
+  exit_button->setGeometry(416, 0, 57, 25);
+  exit_button->setAutoDefault(false);
 
-  Label2 = MakeLabel(client_, 16, 24, 60, 12, "旧郵便番号");
-  Label3 = MakeLabel(client_, 104, 24, 60, 12, "新郵便番号");
-  Label4 = MakeLabel(client_, 192, 24, 48, 12, "都道府県");
+  old_code_label = MakeLabel(client_, 16, 24, 60, 12, "旧郵便番号");
+  new_code_label = MakeLabel(client_, 104, 24, 60, 12, "新郵便番号");
+  pref_label = MakeLabel(client_, 192, 24, 48, 12, "都道府県");
 
-  Edit1 = MakeEdit(client_, 8, 40);
-  SetHint(Edit1, Sj("ここに旧番号を入れると他に優先し検索されます。消し忘れないで下さい。"), true);
-  UseNoInputMethod(Edit1);
-  Edit2 = MakeEdit(client_, 96, 40);
-  SetHint(Edit2, Sj("ここに新番号を入れて下さい。優先的に検索されます。"), true);
-  UseNoInputMethod(Edit2);
-  Edit3 = MakeEdit(client_, 184, 40);
-  Edit3->setText(T("栃木県"));
-  pref_text_ = TextOf(Edit3->text());
-  SetHint(Edit3, Sj("県名を指定して検索させます。時間短縮に便利です。"), true);
-  UseHiraganaInput(Edit3);
+  old_code_box = MakeEdit(client_, 8, 40);
+  SetHint(old_code_box, Sj("ここに旧番号を入れると他に優先し検索されます。消し忘れないで下さい。"),
+          true);
+  UseNoInputMethod(old_code_box);
+  new_code_box = MakeEdit(client_, 96, 40);
+  SetHint(new_code_box, Sj("ここに新番号を入れて下さい。優先的に検索されます。"), true);
+  UseNoInputMethod(new_code_box);
+  pref_box = MakeEdit(client_, 184, 40);
+  pref_box->setText(T("栃木県"));
+  pref_text_ = TextOf(pref_box->text());
+  SetHint(pref_box, Sj("県名を指定して検索させます。時間短縮に便利です。"), true);
+  UseHiraganaInput(pref_box);
 
-  Image1 = MakeModePicture(client_, "mailbox");
-  SetHint(Image1, Sj("ここをダブルクリックしても電話番号検索になります。"), true);
-  Image2 = MakeModePicture(client_, "desk_phone");
-  SetHint(Image2, Sj("ここをダブルクリックしても郵便番号検索になります。"), true);
+  postal_mode_picture = MakeModePicture(client_, "mailbox");
+  SetHint(postal_mode_picture, Sj("ここをダブルクリックしても電話番号検索になります。"), true);
+  phone_mode_picture = MakeModePicture(client_, "desk_phone");
+  SetHint(phone_mode_picture, Sj("ここをダブルクリックしても郵便番号検索になります。"), true);
 
-  Panel5 = MakePanel(client_, 320, 30, 153, 33);
-  Label1 = MakeLabel(Panel5, 1, 8, 7, 13, "");
+  count_frame = MakePanel(client_, 320, 30, 153, 33);
+  count_label = MakeLabel(count_frame, 1, 8, 7, 13, "");
 
-  Panel3 = MakePanel(client_, 6, 64, 467, 25);
-  Label5 = MakeLabel(Panel3, 8, 8, 252, 12, "旧郵番　新郵番　都道府県　市区町村　町域名");
+  column_header_bar = MakePanel(client_, 6, 64, 467, 25);
+  column_header =
+      MakeLabel(column_header_bar, 8, 8, 252, 12, "旧郵番　新郵番　都道府県　市区町村　町域名");
 
-  Memo1 = SetUpPane(new ResultPane(client_), 3, 88, 470, 201);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  SetHint(Memo1, Sj("ダブルクリックで下の欄に保管されます。"), true);
+  result_pane = SetUpPane(new ResultPane(client_), 3, 88, 470, 201);
+  result_pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+  result_pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  result_pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  SetHint(result_pane, Sj("ダブルクリックで下の欄に保管されます。"), true);
 
-  Memo2 = SetUpPane(new QPlainTextEdit(client_), 3, 312, 438, 65);
-  Memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SetHint(Memo2, Sj("データを保管する場所です。必要に応じて右のボタンで転送して下さい。"), true);
+  collection_pane = SetUpPane(new QPlainTextEdit(client_), 3, 312, 438, 65);
+  collection_pane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  collection_pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  collection_pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  SetHint(collection_pane, Sj("データを保管する場所です。必要に応じて右のボタンで転送して下さい。"),
+          true);
 
-  Panel4 = MakePanel(client_, 448, 304, 25, 25);
-  SpeedButton7 = MakeSpeedButton(Panel4, 0, 0, "paper_to_clipboard");
-  SetHint(SpeedButton7, Sj("クリップボードに転送します。選択範囲を選んでから押して下さい。"),
+  collection_bar = MakePanel(client_, 448, 304, 25, 25);
+  side_copy_button = MakeToolButton(collection_bar, 0, 0, "paper_to_clipboard");
+  SetHint(side_copy_button, Sj("クリップボードに転送します。選択範囲を選んでから押して下さい。"),
           false);
-  SpeedButton6 = MakeSpeedButton(Panel4, 0, 8, "clipboard_to_paper");
-  SpeedButton6->hide();
+  side_clipboard_query_button = MakeToolButton(collection_bar, 0, 8, "clipboard_to_paper");
+  side_clipboard_query_button->hide();
 
   postal_file = Sj(kPostalFileLayoutText);
   start_folder = Sj(kStartFolderLayoutText);
   last_area_file = Sj(kLastAreaFileLayoutText);
-  Edit4 = new QLineEdit(client_);
-  Edit4->hide();
+  clipboard_line_box = new QLineEdit(client_);
+  clipboard_line_box->hide();
 
-  Panel2 = new QLabel(T("　新郵便番号、電話番号、地名を検索するソフトです。"), client_);
-  Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  Panel2->setFixedHeight(25);
+  status_line = new QLabel(T("　新郵便番号、電話番号、地名を検索するソフトです。"), client_);
+  status_line->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  status_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  status_line->setFixedHeight(25);
 
-  setTabOrder(ComboBox1, Memo1);
-  setTabOrder(Memo1, BitBtn1);
-  setTabOrder(BitBtn1, Edit2);
-  setTabOrder(Edit2, Edit1);
-  setTabOrder(Edit1, Edit3);
-  setTabOrder(Edit3, Memo2);
-  setTabOrder(Memo2, Edit4);
+  setTabOrder(query_box, result_pane);
+  setTabOrder(result_pane, exit_button);
+  setTabOrder(exit_button, new_code_box);
+  setTabOrder(new_code_box, old_code_box);
+  setTabOrder(old_code_box, pref_box);
+  setTabOrder(pref_box, collection_pane);
+  setTabOrder(collection_pane, clipboard_line_box);
 
-  OpenDialog1.file_name = QStringLiteral("*.*");
+  postal_file_dialog.file_name = QStringLiteral("*.*");
   // The list as the postal service publishes it can be chosen without unpacking it.
-  OpenDialog1.filters = {T("ＣＳＶファイル（*.ｃｓｖ) (*.csv)"), T("テキスト(*.txt)"),
-                         T("すべてのファイル (*.*)"), T("郵便番号データ(*.zip)")};
+  postal_file_dialog.filters = {T("ＣＳＶファイル（*.ｃｓｖ) (*.csv)"), T("テキスト(*.txt)"),
+                                T("すべてのファイル (*.*)"), T("郵便番号データ(*.zip)")};
 
   SetRunTimeFonts();
 }
 
 void TForm1::CreateMenu() {
-  MainMenu1 = menuBar();
-  MainMenu1->setNativeMenuBar(false);
-  file1 = MainMenu1->addMenu(T("　設定"));
-  save1 = file1->addAction(T("集めたデータの保存"));
-  SetHint(save1,
+  menu_bar = menuBar();
+  menu_bar->setNativeMenuBar(false);
+  settings_menu = menu_bar->addMenu(T("　設定"));
+  save_item = settings_menu->addAction(T("集めたデータの保存"));
+  SetHint(save_item,
           Sj("下欄に集めたデータを指定した名で保存します。？．ｔｘｔで保存すると便利です。"));
-  K1 = file1->addAction(T("郵便番号ファイル設定"));
-  exit1 = file1->addAction(T("終　了"));
-  font1 = MainMenu1->addAction(T("About"));
+  choose_postal_file_item = settings_menu->addAction(T("郵便番号ファイル設定"));
+  exit_item = settings_menu->addAction(T("終　了"));
+  about_item = menu_bar->addAction(T("About"));
 }
 
 void TForm1::SetRunTimeFonts() {
   const QFont font = RunTimeFont();
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, Label5, Label6, Edit1, Edit2,
-                                       Edit3, Edit4, ComboBox1, BitBtn1, Memo1, Memo2, Panel2})
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           count_label, old_code_label, new_code_label, pref_label, column_header, query_label,
+           old_code_box, new_code_box, pref_box, clipboard_line_box, query_box, exit_button,
+           result_pane, collection_pane, status_line})
     control->setFont(font);
   // Labels size themselves to their text. The column header's text changes with the mode, so
   // it reaches past its bar, which cuts it, and a longer header is never cut short.
-  for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6}) label->adjustSize();
-  Label5->resize(Label5->width() * 4, Label5->height());
+  for (QLabel* label :
+       {count_label, old_code_label, new_code_label, pref_label, column_header, query_label})
+    label->adjustSize();
+  column_header->resize(column_header->width() * 4, column_header->height());
 }
 
 }  // namespace nanbaru

@@ -11,8 +11,9 @@ namespace {
 
 // The filter boxes and their labels belong to postal mode.
 void SetFiltersShown(TForm1& form, bool shown) {
-  for (QWidget* control : std::initializer_list<QWidget*>{form.Edit1, form.Edit2, form.Edit3,
-                                                          form.Label2, form.Label3, form.Label4})
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{form.old_code_box, form.new_code_box, form.pref_box,
+                                       form.old_code_label, form.new_code_label, form.pref_label})
     control->setVisible(shown);
 }
 
@@ -24,47 +25,39 @@ void SetColumnHeader(QLabel* header, const Bytes& text) {
 
 }  // namespace
 
-void TForm1::SpeedButton3Click() {
-  SetHint(ComboBox1, Sj("電話番号の時は空白による地名の区切りは必要ありません。"), true);
+void TForm1::PhoneModeClick() {
+  SetHint(query_box, Sj("電話番号の時は空白による地名の区切りは必要ありません。"), true);
   setWindowTitle(ScreenText(Sj("ナンバル（電話）")));
-  SetColumnHeader(Label5, Sj("市外局番　　地　名"));
+  SetColumnHeader(column_header, Sj("市外局番　　地　名"));
   SetFiltersShown(*this, false);
-  Image2->show();
-  Image1->hide();
+  phone_mode_picture->show();
+  postal_mode_picture->hide();
   services().ChangeDir(start_folder);
   shared.DataFileName = WithTrailingSeparator(services().CurrentDir()) + Sj("郵電話.txt");
-  SpeedButton5->hide();
-  SpeedButton2->show();
+  postal_search_button->hide();
+  area_search_button->show();
 }
 
-void TForm1::SpeedButton4Click() {
-  SetHint(ComboBox1,
+void TForm1::PostalModeClick() {
+  SetHint(query_box,
           Sj("検索する地名、番号を入力。地名は県と市、町域の間を空白で区切って入力して下さい。"),
           true);
   setWindowTitle(ScreenText(Sj("ナンバル（郵便）")));
-  SetColumnHeader(Label5, Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名"));
+  SetColumnHeader(column_header, Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名"));
   SetFiltersShown(*this, true);
-  Image1->show();
-  Image2->hide();
+  postal_mode_picture->show();
+  phone_mode_picture->hide();
   // The settings file of the current directory as it is now, not of the start directory.
   shared.StartDirPath = SettingsPath(services().CurrentDir());
   ReadSettings(shared.StartDirPath, [this](int line, const Bytes& text) {
     if (line == kSettingsLineCount) postal_file = text;
   });
   shared.DataFileName = postal_file;
-  SpeedButton2->hide();
-  SpeedButton5->show();
+  area_search_button->hide();
+  postal_search_button->show();
 }
 
-void TForm1::Image1DblClick() {
-  SpeedButton3Click();
-}
-
-void TForm1::Image2DblClick() {
-  SpeedButton4Click();
-}
-
-void TForm1::K1Click() {
+void TForm1::ChoosePostalFileClick() {
   shared.StartDirPath = WithTrailingSeparator(services().CurrentDir());
   start_folder = shared.StartDirPath;
   services().ShowInformation(
@@ -73,9 +66,10 @@ void TForm1::K1Click() {
           Sj("新郵便番号のデータファイルを選んで下さい。例　Ｑ：のドライブのＰｃｉｎｇのｋｉｊｉの"
              "ｙｕｕｂｉｎのken_all.csvなど。")));
   QString chosen;
-  if (services().RunOpenDialog(this, OpenDialog1.file_name, OpenDialog1.filters, chosen)) {
+  if (services().RunOpenDialog(this, postal_file_dialog.file_name, postal_file_dialog.filters,
+                               chosen)) {
     const Bytes path = ChosenPath(chosen);
-    OpenDialog1.file_name = chosen;
+    postal_file_dialog.file_name = chosen;
     shared.DataFileName = path;
     SetStatus(path);
     postal_file = path;
@@ -86,12 +80,8 @@ void TForm1::K1Click() {
   WriteSettingsFile();
 }
 
-void TForm1::SpeedButton1Click() {
-  K1Click();
-}
-
 void TForm1::ChooseDataFile() {
-  SpeedButton1Click();
+  ChoosePostalFileClick();
 }
 
 }  // namespace nanbaru

@@ -6,15 +6,15 @@
 
 namespace nanbaru {
 
-void TForm1::memocli() {
-  shared.CaretLine = PaneLineAt(*Memo1, Memo1->textCursor().selectionStart());
+void TForm1::ResultPaneClick() {
+  shared.CaretLine = PaneLineAt(*result_pane, result_pane->textCursor().selectionStart());
   SetCountLabel(Bytes("  ") + IntToStr(shared.CaretLine + std::int64_t{1}) + Sj("件目"));
 }
 
-void TForm1::Memo1DblClick() {
+void TForm1::ResultPaneDoubleClick() {
   // The pane has already selected the word under the pointer, which lies on the clicked line.
-  shared.CaretLine = PaneLineAt(*Memo1, Memo1->textCursor().selectionStart());
-  AppendPaneBytes(*Memo2, PaneLine(*Memo1, shared.CaretLine));
+  shared.CaretLine = PaneLineAt(*result_pane, result_pane->textCursor().selectionStart());
+  AppendPaneBytes(*collection_pane, PaneLine(*result_pane, shared.CaretLine));
 }
 
 }  // namespace nanbaru

@@ -13,8 +13,8 @@ void TForm1::FormCreate() {
   SetRunTimeFonts();
   // The hint handler is installed with the window's hint tracking, before this runs.
   setWindowTitle(ScreenText(Sj("ナンバル")));
-  ClearPane(*Memo1);
-  ClearPane(*Memo2);
+  ClearPane(*result_pane);
+  ClearPane(*collection_pane);
   const Bytes dir = services().CurrentDir();
   shared.StartDirPath = WithTrailingSeparator(dir);
   start_folder = shared.StartDirPath;
@@ -33,7 +33,7 @@ void TForm1::FormCreate() {
         SetQueryText(text);
         break;
       case 3:
-        SetEditBytes(Edit1, text);
+        SetEditBytes(old_code_box, text);
         break;
       case 4:
         SetNewCodeText(text);
@@ -54,9 +54,9 @@ void TForm1::FormCreate() {
   move(pos().x(), StrToInt(top));
   move(StrToInt(left), pos().y());
   if (IsPhonePath(shared.DataFileName)) {
-    SpeedButton3Click();
+    PhoneModeClick();
   } else {
-    SpeedButton4Click();
+    PostalModeClick();
   }
 }
 

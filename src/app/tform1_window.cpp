@@ -18,23 +18,25 @@ int PointSize(const QFont& font) {
 
 }  // namespace
 
-void TForm1::fore() {
+void TForm1::FitPanesToWindow() {
   const QSize outer = frameGeometry().size();
-  QRect memo1 = Memo1->geometry();
-  memo1.setWidth(outer.width() - 3 * PointSize(Memo1->font()));
-  memo1.setHeight(outer.height() - 4 * Edit1->height() - Memo2->height() - 4 * Panel2->height());
-  Memo1->setGeometry(memo1);
+  QRect results = result_pane->geometry();
+  results.setWidth(outer.width() - 3 * PointSize(result_pane->font()));
+  results.setHeight(outer.height() - 4 * old_code_box->height() - collection_pane->height() -
+                    4 * status_line->height());
+  result_pane->setGeometry(results);
 
-  QRect memo2 = Memo2->geometry();
-  memo2.moveTop(memo1.top() + memo1.height() + PointSize(Memo2->font()));
-  memo2.setWidth(memo1.width() - 2 * SpeedButton7->width());
-  Memo2->setGeometry(memo2);
+  QRect collection = collection_pane->geometry();
+  collection.moveTop(results.top() + results.height() + PointSize(collection_pane->font()));
+  collection.setWidth(results.width() - 2 * side_copy_button->width());
+  collection_pane->setGeometry(collection);
 
-  Panel4->move(memo2.width() + Panel4->width(), memo2.top());
-  Panel3->setGeometry(memo1.left(), Panel3->y(), memo1.width(), Panel3->height());
+  collection_bar->move(collection.width() + collection_bar->width(), collection.top());
+  column_header_bar->setGeometry(results.left(), column_header_bar->y(), results.width(),
+                                 column_header_bar->height());
 }
 
-void TForm1::font1Click() {
+void TForm1::AboutClick() {
   services().ShowInformation(
       this, QString::fromUtf8(
                 "ナンバル　バージョン " NANBARU_VERSION "\n\n"
@@ -48,10 +50,7 @@ void TForm1::font1Click() {
                 "連絡先：nanbaru@users.noreply.invalid"));
 }
 
-void TForm1::BitBtn1Click() {
-  close();
-}
-void TForm1::exit1Click() {
+void TForm1::ExitClick() {
   close();
 }
 
@@ -89,12 +88,12 @@ void TForm1::MeetLayoutOuterSize() {
   outer_size_set_ = true;
   resize(kLayoutOuterSize - frame);
   // The panes follow the outer size, which the frame has just made real.
-  Guard([this] { fore(); });
+  Guard([this] { FitPanesToWindow(); });
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  Guard([this] { fore(); });
+  Guard([this] { FitPanesToWindow(); });
 }
 
 }  // namespace nanbaru

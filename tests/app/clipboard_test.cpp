@@ -51,17 +51,17 @@ class ClipboardTest : public QObject {
     form.ClearResults();
     form.AppendResult(Sj("鹿沼市 上町"));
     form.AppendResult(Sj("鹿沼市 下町"));
-    Select(*form.Memo1, 4, 10);
-    QTest::mouseClick(form.SpeedButton9, Qt::LeftButton);
+    Select(*form.result_pane, 4, 10);
+    QTest::mouseClick(form.copy_button, Qt::LeftButton);
     QCOMPARE(f.services.clipboard, Screen("上町\n鹿沼市"));
     // The button took no focus, so the other button copies from the same pane.
-    QCOMPARE(form.focusWidget(), form.Memo1);
+    QCOMPARE(form.focusWidget(), form.result_pane);
 
-    form.Memo2->setPlainText(Screen("集めた\n行"));
-    Select(*form.Memo2, 0, 5);
-    QTest::mouseClick(form.SpeedButton7, Qt::LeftButton);
+    form.collection_pane->setPlainText(Screen("集めた\n行"));
+    Select(*form.collection_pane, 0, 5);
+    QTest::mouseClick(form.side_copy_button, Qt::LeftButton);
     QCOMPARE(f.services.clipboard, Screen("集めた\n行"));
-    QCOMPARE(form.focusWidget(), form.Memo2);
+    QCOMPARE(form.focusWidget(), form.collection_pane);
   }
 
   void copyWithoutAPaneSelectionKeepsTheClipboard() {
@@ -71,14 +71,13 @@ class ClipboardTest : public QObject {
     form.ClearResults();
     form.AppendResult("line");
     f.services.clipboard = "kept";
-    Select(*form.Memo1, 0, 4);
-    form.ComboBox1->setFocus();
-    form.SpeedButton9Click();
-    form.SpeedButton7Click();
+    Select(*form.result_pane, 0, 4);
+    form.query_box->setFocus();
+    form.CopySelectionClick();
     QCOMPARE(f.services.clipboard, QString("kept"));
 
-    Select(*form.Memo1, 2, 2);
-    form.SpeedButton7Click();
+    Select(*form.result_pane, 2, 2);
+    form.CopySelectionClick();
     QCOMPARE(f.services.clipboard, QString("kept"));
   }
 
@@ -94,20 +93,20 @@ class ClipboardTest : public QObject {
       form.SetQueryText("old");
 
       f.services.clipboard = Screen("栃木県　鹿沼市\r\n2行目");
-      QTest::mouseClick(form.SpeedButton8, Qt::LeftButton);
+      QTest::mouseClick(form.clipboard_query_button, Qt::LeftButton);
       QCOMPARE(form.QueryText(), Sj("栃木県　鹿沼市"));
-      QCOMPARE(form.Edit4->text(), Screen("栃木県　鹿沼市"));
+      QCOMPARE(form.clipboard_line_box->text(), Screen("栃木県　鹿沼市"));
       f.services.clipboard = "first\nsecond";
-      form.SpeedButton6Click();
+      form.ClipboardQueryClick();
       QCOMPARE(form.QueryText(), Bytes("first"));
       f.services.clipboard.clear();
-      form.SpeedButton8Click();
+      form.ClipboardQueryClick();
       QCOMPARE(form.QueryText(), Bytes());
 
       // No search ran: the result pane, the status line and the history are as they were.
-      QCOMPARE(nanbaru::PaneLines(*form.Memo1), std::vector<Bytes>{"untouched"});
-      QCOMPARE(form.Panel2->text(), QString("status"));
-      QCOMPARE(form.ComboBox1->count(), 0);
+      QCOMPARE(nanbaru::PaneLines(*form.result_pane), std::vector<Bytes>{"untouched"});
+      QCOMPARE(form.status_line->text(), QString("status"));
+      QCOMPARE(form.query_box->count(), 0);
       QVERIFY(!form.QueryBusy());
     }
   }
@@ -117,22 +116,22 @@ class ClipboardTest : public QObject {
     TForm1& form = *f.form;
     ShowActive(form);
     form.shared.DataFileName = PostalDataPath();
-    form.Edit1->clear();
-    form.Edit2->clear();
-    form.Edit3->setText(Screen("栃木県"));
+    form.old_code_box->clear();
+    form.new_code_box->clear();
+    form.pref_box->setText(Screen("栃木県"));
     form.SetQueryText(Sj("鹿沼市"));
-    form.SpeedButton5Click();
-    const std::vector<Bytes> lines = nanbaru::PaneLines(*form.Memo1);
+    form.PostalSearchClick();
+    const std::vector<Bytes> lines = nanbaru::PaneLines(*form.result_pane);
     const auto at =
         std::ranges::find_if(lines, [](const Bytes& l) { return Contains(l, Sj("上粕尾")); });
     QVERIFY(at != lines.end());
     const Bytes& line = *at;
     const int found = static_cast<int>(at - lines.begin());
 
-    const QTextBlock block = form.Memo1->document()->findBlockByNumber(found);
-    Select(*form.Memo1, block.position(), block.position() + block.length() - 1);
-    form.SpeedButton9Click();
-    form.SpeedButton8Click();
+    const QTextBlock block = form.result_pane->document()->findBlockByNumber(found);
+    Select(*form.result_pane, block.position(), block.position() + block.length() - 1);
+    form.CopySelectionClick();
+    form.ClipboardQueryClick();
     QCOMPARE(form.QueryText(), line);
   }
 
@@ -140,7 +139,7 @@ class ClipboardTest : public QObject {
     WindowFixture f;
     TForm1& form = *f.form;
     const QString here = QDir::currentPath();
-    form.Memo2->setPlainText(Screen("一行目\n  二行目"));
+    form.collection_pane->setPlainText(Screen("一行目\n  二行目"));
     Save(f, "collected");
     QVERIFY(f.services.boxes.empty());
     QCOMPARE(FileBytes("collected"), Sj("一行目\r\n  二行目\r\n"));
@@ -149,10 +148,10 @@ class ClipboardTest : public QObject {
 
     // The dialog offers the last name; the old file is replaced without a question.
     const QString full = here + "/collected";
-    form.Memo2->clear();
+    form.collection_pane->clear();
     Save(f, full);
     QCOMPARE(FileBytes(full.toStdString()), Bytes());
-    form.Memo2->setPlainText(Screen("x\n"));
+    form.collection_pane->setPlainText(Screen("x\n"));
     Save(f, full);
     QCOMPARE(FileBytes(full.toStdString()), Bytes("x\r\n"));
     QCOMPARE(f.services.save_calls.size(), std::size_t{3});
@@ -161,9 +160,9 @@ class ClipboardTest : public QObject {
     QCOMPARE(QDir::currentPath(), here);
 
     // Cancelling changes nothing.
-    form.Memo2->setPlainText("y");
+    form.collection_pane->setPlainText("y");
     f.services.boxes.clear();
-    f.form->save1->trigger();
+    f.form->save_item->trigger();
     QVERIFY(f.services.boxes.empty());
     QCOMPARE(FileBytes(full.toStdString()), Bytes("x\r\n"));
     QCOMPARE(form.SaveFileName, full);
@@ -173,11 +172,11 @@ class ClipboardTest : public QObject {
     WindowFixture f;
     TForm1& form = *f.form;
     ShowActive(form);
-    form.Memo2->resize(160, form.Memo2->height());
+    form.collection_pane->resize(160, form.collection_pane->height());
     const Bytes line = Sj(" 322-01  322-0061  栃木県   鹿沼市 上町 下町 中町");
-    form.Memo2->clear();
-    AppendPaneBytes(*form.Memo2, line);
-    const std::vector<Bytes> pieces = nanbaru::PaneLines(*form.Memo2);
+    form.collection_pane->clear();
+    AppendPaneBytes(*form.collection_pane, line);
+    const std::vector<Bytes> pieces = nanbaru::PaneLines(*form.collection_pane);
     QVERIFY(pieces.size() >= 2);
     Bytes expected;
     Bytes joined;
@@ -196,10 +195,10 @@ class ClipboardTest : public QObject {
     WindowFixture f;
     TForm1& form = *f.form;
     ShowActive(form);
-    form.Memo2->setFocus();
-    QTest::keyClicks(form.Memo2, "abc");
-    QTest::keyClick(form.Memo2, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(form.Memo2, "def");
+    form.collection_pane->setFocus();
+    QTest::keyClicks(form.collection_pane, "abc");
+    QTest::keyClick(form.collection_pane, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(form.collection_pane, "def");
     const QString name = Screen("波〜\U0001F4EE.txt");
     Save(f, name);
     QVERIFY(f.services.boxes.empty());
@@ -209,15 +208,15 @@ class ClipboardTest : public QObject {
     // A collected line with a lone line feed, and one the fetch limit cuts.
     Bytes wide = "a";
     for (int i = 0; i < 2100; ++i) wide += Sj("あ");
-    form.Memo1->clear();
-    AppendPaneBytes(*form.Memo1, "lone\nLF");
-    AppendPaneBytes(*form.Memo1, wide);
-    form.Memo2->clear();
+    form.result_pane->clear();
+    AppendPaneBytes(*form.result_pane, "lone\nLF");
+    AppendPaneBytes(*form.result_pane, wide);
+    form.collection_pane->clear();
     for (int line = 0; line < 2; ++line) {
-      QTextCursor cursor(form.Memo1->document()->findBlockByNumber(line));
-      const QPoint at = form.Memo1->cursorRect(cursor).center() + QPoint(1, 0);
-      QTest::mouseClick(form.Memo1->viewport(), Qt::LeftButton, {}, at);
-      QTest::mouseDClick(form.Memo1->viewport(), Qt::LeftButton, {}, at);
+      QTextCursor cursor(form.result_pane->document()->findBlockByNumber(line));
+      const QPoint at = form.result_pane->cursorRect(cursor).center() + QPoint(1, 0);
+      QTest::mouseClick(form.result_pane->viewport(), Qt::LeftButton, {}, at);
+      QTest::mouseDClick(form.result_pane->viewport(), Qt::LeftButton, {}, at);
     }
     Save(f, name);
     const Bytes saved = FileBytes(name.toStdString());
@@ -235,9 +234,9 @@ class ClipboardTest : public QObject {
     TForm1& form = *f.form;
     ShowActive(form);
     QGuiApplication::clipboard()->setText(Screen("café 한국 😀"));
-    form.Memo2->setFocus();
-    QTest::keyClick(form.Memo2, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(form.Memo2->toPlainText(), Screen("café 한국 😀"));
+    form.collection_pane->setFocus();
+    QTest::keyClick(form.collection_pane, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form.collection_pane->toPlainText(), Screen("café 한국 😀"));
     Save(f, "no.txt");
     QCOMPARE(f.services.questions.size(), std::size_t{1});
     QVERIFY(f.services.questions[0].contains(QStringLiteral(" 4 ")));
@@ -259,7 +258,7 @@ class ClipboardTest : public QObject {
     const QString here = QDir::currentPath();
     WriteFile("typed", "old\r\n");
     QVERIFY(QDir().mkdir("sub"));
-    form.Memo2->setPlainText("new");
+    form.collection_pane->setPlainText("new");
     QTimer typist;
     QObject::connect(&typist, &QTimer::timeout, [&form] {
       auto* dialog = form.findChild<QFileDialog*>();
@@ -272,7 +271,7 @@ class ClipboardTest : public QObject {
       static_cast<QDialog*>(dialog)->accept();
     });
     typist.start(10);
-    QVERIFY(form.Guard([&form] { form.save1Click(); }));
+    QVERIFY(form.Guard([&form] { form.SaveCollectionClick(); }));
     QCOMPARE(FileBytes("typed"), Bytes("new\r\n"));
     QCOMPARE(form.SaveFileName, here + "/typed");
     QCOMPARE(QDir::currentPath(), here);

@@ -57,19 +57,19 @@ class ModesTest : public QObject {
     const Bytes start = HereDir();
     QVERIFY(QDir().mkdir("elsewhere"));
     QVERIFY(QDir::setCurrent("elsewhere"));
-    w.SpeedButton3->click();
+    w.phone_mode_button->click();
     QCOMPARE(ShownLayout(w), Layout::kPhone);
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
     QCOMPARE(HereDir(), start);
     QCOMPARE(w.shared.DataFileName, start + Sj("郵電話.txt"));
     QCOMPARE(w.postal_file, postal);
 
-    emit w.Image2->doubleClicked();
+    emit w.phone_mode_picture->doubleClicked();
     QCOMPARE(ShownLayout(w), Layout::kPostal);
     QCOMPARE(ShownSearchButtons(w), Buttons::kPostal);
     QCOMPARE(w.shared.DataFileName, postal);
 
-    emit w.Image1->doubleClicked();
+    emit w.postal_mode_picture->doubleClicked();
     QCOMPARE(ShownLayout(w), Layout::kPhone);
     QVERIFY(s.services.boxes.empty());
   }
@@ -79,16 +79,16 @@ class ModesTest : public QObject {
     WriteSettingsLines(SettingsWith("/a.csv", "/a.csv"));
     TForm1& w = s.Start();
     WriteSettingsLines(SettingsWith("/a.csv", "/b.csv"));
-    w.SpeedButton4->click();
+    w.postal_mode_button->click();
     QCOMPARE(w.shared.DataFileName, Bytes("/b.csv"));
     QCOMPARE(w.shared.StartDirPath, HereDir() + kSettingsName);
 
     // Elsewhere there is no settings file: the layout changes, the postal file stays.
     const Bytes start = HereDir();
-    w.SpeedButton3->click();
+    w.phone_mode_button->click();
     QVERIFY(QDir().mkdir("elsewhere"));
     QVERIFY(QDir::setCurrent("elsewhere"));
-    w.SpeedButton4->click();
+    w.postal_mode_button->click();
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Sj("ﾌｧｲﾙが見つかりません.")});
     QCOMPARE(ShownLayout(w), Layout::kPostal);
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
@@ -100,14 +100,14 @@ class ModesTest : public QObject {
     Session s;
     TForm1& w = s.Start();
     s.services.boxes.clear();
-    w.SpeedButton4->click();
+    w.postal_mode_button->click();
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Sj("ﾌｧｲﾙが見つかりません.")});
     QCOMPARE(ShownLayout(w), Layout::kPostal);
     QCOMPARE(ShownSearchButtons(w), Buttons::kBoth);
     QCOMPARE(w.postal_file, Sj(kPostalFileLayoutText));
     QVERIFY(w.shared.DataFileName.empty());
 
-    w.SpeedButton3->click();
+    w.phone_mode_button->click();
     QCOMPARE(s.services.boxes.size(), std::size_t{1});
     QCOMPARE(ShownLayout(w), Layout::kPhone);
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
@@ -122,7 +122,7 @@ class ModesTest : public QObject {
     TForm1& w = s.Start();
     QVERIFY(QDir::setCurrent(".."));
     QVERIFY(QDir("start").removeRecursively());
-    w.SpeedButton3->click();
+    w.phone_mode_button->click();
     QCOMPARE(s.services.boxes.size(), std::size_t{1});
     QCOMPARE(s.services.boxes[0].kind, ScriptedServices::Box::kError);
     QCOMPARE(ShownLayout(w), Layout::kPhone);
@@ -142,7 +142,7 @@ class ModesTest : public QObject {
     // Whatever directory the dialog leaves current, the settings file goes to the start one.
     QVERIFY(QDir().mkdir("dialog"));
     s.services.on_box = [](const ScriptedServices::Box&) { QDir::setCurrent("dialog"); };
-    w.K1->trigger();
+    w.choose_postal_file_item->trigger();
     s.services.on_box = nullptr;
 
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{kPrompt});
@@ -156,7 +156,7 @@ class ModesTest : public QObject {
     QCOMPARE(s.services.open_calls[0].filters[3], QString::fromUtf8("郵便番号データ(*.zip)"));
     QCOMPARE(w.shared.DataFileName, chosen);
     QCOMPARE(w.postal_file, chosen);
-    QCOMPARE(TextOf(w.Panel2), chosen);
+    QCOMPARE(TextOf(w.status_line), chosen);
     QCOMPARE(ShownLayout(w), Layout::kPhone);
     QCOMPARE(ShownSearchButtons(w), Buttons::kArea);
     QCOMPARE(HereDir(), start);
@@ -164,7 +164,7 @@ class ModesTest : public QObject {
     QVERIFY(!QFile::exists(QStringLiteral("dialog/") + kSettingsName));
 
     // The dialog offers the last file chosen; the next start is in postal mode.
-    w.SpeedButton1->click();
+    w.choose_postal_file_button->click();
     QCOMPARE(s.services.open_calls[1].file_name, Screen(chosen));
     s.Start();
     QCOMPARE(ShownLayout(*s.form), Layout::kPostal);
@@ -207,7 +207,7 @@ class ModesTest : public QObject {
       if (dialog->isVisible()) dialog->reject();
     });
     typist.start(10);
-    w.K1->trigger();
+    w.choose_postal_file_item->trigger();
     QVERIFY(stayed_on_all);
     QVERIFY(stayed_on_txt);
     QCOMPARE(filters_in_list, QStringList{"*.txt"});
@@ -220,12 +220,12 @@ class ModesTest : public QObject {
     Session s;
     WriteSettingsLines(SettingsWith("/a.csv", "/b.csv"));
     TForm1& w = s.Start();
-    const QString status = w.Panel2->text();
+    const QString status = w.status_line->text();
     w.SetQueryText(Sj("宇都宮市"));
     w.move(-5, 7);
-    w.K1->trigger();
+    w.choose_postal_file_item->trigger();
     QCOMPARE(w.shared.DataFileName, Bytes("/b.csv"));
-    QCOMPARE(w.Panel2->text(), status);
+    QCOMPARE(w.status_line->text(), status);
     QCOMPARE(SettingsBytes(),
              JoinLines({"/b.csv", Sj("宇都宮市"), "", "", Sj("栃木県"), "7", "-5", "/b.csv"}));
   }
@@ -235,7 +235,7 @@ class ModesTest : public QObject {
     TForm1& w = s.Start();
     const Bytes chosen = HereDir() + Sj("電子/ken_all.csv");
     s.services.open_answers.push_back(Screen(chosen));
-    w.K1Click();
+    w.ChoosePostalFileClick();
     s.Start();
     QCOMPARE(ShownLayout(*s.form), Layout::kPhone);
     QCOMPARE(s.form->shared.DataFileName, HereDir() + Sj("郵電話.txt"));
@@ -248,7 +248,7 @@ class ModesTest : public QObject {
     const Bytes old = SettingsBytes();
     TForm1& w = s.Start();
     s.services.open_answers.push_back(QString::fromUtf8("/tmp/café.csv"));
-    w.K1->trigger();
+    w.choose_postal_file_item->trigger();
     QCOMPARE(s.BoxTexts(),
              (std::vector<Bytes>{kPrompt, InOutMessage(io_code::kPathNotFound) + "."}));
     QCOMPARE(w.shared.DataFileName, Bytes("/a.csv"));
@@ -263,14 +263,15 @@ class ModesTest : public QObject {
     TForm1& w = s.Start();
     const Bytes bundled = PostalDataPath();
     s.services.open_answers.push_back(Screen(bundled));
-    w.SpeedButton5->click();
+    w.postal_search_button->click();
     QCOMPARE(s.BoxTexts(), std::vector<Bytes>{kPrompt});
     QCOMPARE(w.shared.DataFileName, bundled);
     QCOMPARE(SettingsBytes(), JoinLines(SettingsWith(bundled, bundled)));
 
-    w.SpeedButton5->click();
+    w.postal_search_button->click();
     int found = 0;
-    for (const Bytes& line : PaneLines(*w.Memo1)) found += Contains(line, Sj("鹿沼市")) ? 1 : 0;
+    for (const Bytes& line : PaneLines(*w.result_pane))
+      found += Contains(line, Sj("鹿沼市")) ? 1 : 0;
     QVERIFY(found > 0);
   }
 };

@@ -41,7 +41,7 @@ void DoubleClick(QPlainTextEdit& pane, QPoint at) {
 }
 
 Bytes CountLabel(TForm1& form) {
-  return nanbaru::TextOf(form.Label1->text());
+  return nanbaru::TextOf(form.count_label->text());
 }
 
 Bytes Nth(int number) {
@@ -147,31 +147,31 @@ class PanesTest : public QObject {
     TForm1& form = *f.form;
     form.ClearResults();
     form.shared.CaretLine = 5;
-    Click(*form.Memo1, QPoint(20, 10));
+    Click(*form.result_pane, QPoint(20, 10));
     QCOMPARE(form.shared.CaretLine, 0);
     QCOMPARE(CountLabel(form), Nth(1));
 
     for (const char* line : {"first line", "second line", "third line"}) form.AppendResult(line);
-    Click(*form.Memo1, PointOf(*form.Memo1, 1, 3));
+    Click(*form.result_pane, PointOf(*form.result_pane, 1, 3));
     QCOMPARE(CountLabel(form), Nth(2));
     // Below the last result line lies the empty line after the final break.
-    Click(*form.Memo1, QPoint(20, form.Memo1->viewport()->height() - 5));
+    Click(*form.result_pane, QPoint(20, form.result_pane->viewport()->height() - 5));
     QCOMPARE(form.shared.CaretLine, 3);
     QCOMPARE(CountLabel(form), Nth(4));
 
     // The keyboard moves the caret without a click.
-    QTest::keyClick(form.Memo1, Qt::Key_Up);
-    QTest::keyClick(form.Memo1, Qt::Key_Up);
-    QCOMPARE(form.Memo1->textCursor().blockNumber(), 1);
+    QTest::keyClick(form.result_pane, Qt::Key_Up);
+    QTest::keyClick(form.result_pane, Qt::Key_Up);
+    QCOMPARE(form.result_pane->textCursor().blockNumber(), 1);
     QCOMPARE(CountLabel(form), Nth(4));
 
     // A selection counts from its earlier end, whichever end the click made.
-    Click(*form.Memo1, PointOf(*form.Memo1, 0, 2));
-    Click(*form.Memo1, PointOf(*form.Memo1, 2, 4), Qt::ShiftModifier);
-    QVERIFY(form.Memo1->textCursor().hasSelection());
+    Click(*form.result_pane, PointOf(*form.result_pane, 0, 2));
+    Click(*form.result_pane, PointOf(*form.result_pane, 2, 4), Qt::ShiftModifier);
+    QVERIFY(form.result_pane->textCursor().hasSelection());
     QCOMPARE(CountLabel(form), Nth(1));
-    Click(*form.Memo1, PointOf(*form.Memo1, 2, 4));
-    Click(*form.Memo1, PointOf(*form.Memo1, 1, 1), Qt::ShiftModifier);
+    Click(*form.result_pane, PointOf(*form.result_pane, 2, 4));
+    Click(*form.result_pane, PointOf(*form.result_pane, 1, 1), Qt::ShiftModifier);
     QCOMPARE(form.shared.CaretLine, 1);
     QCOMPARE(CountLabel(form), Nth(2));
   }
@@ -181,23 +181,23 @@ class PanesTest : public QObject {
     ShowActive(*f.form);
     TForm1& form = *f.form;
     form.ClearResults();
-    form.Memo2->clear();
+    form.collection_pane->clear();
     const Bytes spaced = Sj(" 322-01  322-0061  栃木県   鹿沼市 上町  ");
     form.AppendResult("header");
     form.AppendResult(spaced);
-    DoubleClick(*form.Memo1, PointOf(*form.Memo1, 1, 12));
+    DoubleClick(*form.result_pane, PointOf(*form.result_pane, 1, 12));
     QCOMPARE(form.shared.CaretLine, 1);
-    QCOMPARE(nanbaru::PaneLines(*form.Memo2), std::vector<Bytes>{spaced});
-    QVERIFY(form.Memo2->toPlainText().endsWith('\n'));
+    QCOMPARE(nanbaru::PaneLines(*form.collection_pane), std::vector<Bytes>{spaced});
+    QVERIFY(form.collection_pane->toPlainText().endsWith('\n'));
 
     // The empty line after the final break is collected as an empty line.
-    DoubleClick(*form.Memo1, QPoint(20, form.Memo1->viewport()->height() - 5));
+    DoubleClick(*form.result_pane, QPoint(20, form.result_pane->viewport()->height() - 5));
     QCOMPARE(form.shared.CaretLine, 2);
-    QCOMPARE(form.Memo2->toPlainText(), nanbaru::ScreenText(spaced) + "\n\n");
+    QCOMPARE(form.collection_pane->toPlainText(), nanbaru::ScreenText(spaced) + "\n\n");
 
     // The handler leaves the count label alone.
     form.SetCountLabel("count");
-    form.Memo1DblClick();
+    form.ResultPaneDoubleClick();
     QCOMPARE(CountLabel(form), Bytes("count"));
   }
 
@@ -208,17 +208,18 @@ class PanesTest : public QObject {
     form.ClearResults();
     for (int i = 1; i <= 50; ++i) form.AppendResult("line " + std::to_string(i));
     // A caret the user put elsewhere meanwhile goes to the end with the next line.
-    form.Memo1->moveCursor(QTextCursor::Start);
+    form.result_pane->moveCursor(QTextCursor::Start);
     for (int i = 51; i <= 100; ++i) form.AppendResult("line " + std::to_string(i));
-    QCOMPARE(form.Memo1->textCursor().position(), form.Memo1->document()->characterCount() - 1);
+    QCOMPARE(form.result_pane->textCursor().position(),
+             form.result_pane->document()->characterCount() - 1);
     // The pane follows its caret, so the last lines of a long result are the ones shown.
-    QVERIFY(form.Memo1->verticalScrollBar()->maximum() > 0);
-    QTextCursor last_line = form.Memo1->textCursor();
+    QVERIFY(form.result_pane->verticalScrollBar()->maximum() > 0);
+    QTextCursor last_line = form.result_pane->textCursor();
     last_line.movePosition(QTextCursor::PreviousBlock);
     QCOMPARE(last_line.block().text(), QStringLiteral("line 100"));
-    const QRect shown = form.Memo1->viewport()->rect();
-    QVERIFY(shown.contains(form.Memo1->cursorRect(last_line)));
-    QVERIFY(shown.contains(form.Memo1->cursorRect()));
+    const QRect shown = form.result_pane->viewport()->rect();
+    QVERIFY(shown.contains(form.result_pane->cursorRect(last_line)));
+    QVERIFY(shown.contains(form.result_pane->cursorRect()));
   }
 
   void collectedTextWithoutFinalBreakGetsOneBeforeTheLine() {
@@ -227,12 +228,13 @@ class PanesTest : public QObject {
     TForm1& form = *f.form;
     form.ClearResults();
     form.AppendResult(Sj("鹿沼市"));
-    form.Memo2->setPlainText(QString::fromUtf8("メモ"));
-    DoubleClick(*form.Memo1, PointOf(*form.Memo1, 0, 1));
-    QCOMPARE(form.Memo2->toPlainText(), QString::fromUtf8("メモ\n鹿沼市"));
-    DoubleClick(*form.Memo1, PointOf(*form.Memo1, 0, 1));
-    QCOMPARE(form.Memo2->toPlainText(), QString::fromUtf8("メモ\n鹿沼市\n鹿沼市"));
-    QCOMPARE(form.Memo2->textCursor().position(), form.Memo2->document()->characterCount() - 1);
+    form.collection_pane->setPlainText(QString::fromUtf8("メモ"));
+    DoubleClick(*form.result_pane, PointOf(*form.result_pane, 0, 1));
+    QCOMPARE(form.collection_pane->toPlainText(), QString::fromUtf8("メモ\n鹿沼市"));
+    DoubleClick(*form.result_pane, PointOf(*form.result_pane, 0, 1));
+    QCOMPARE(form.collection_pane->toPlainText(), QString::fromUtf8("メモ\n鹿沼市\n鹿沼市"));
+    QCOMPARE(form.collection_pane->textCursor().position(),
+             form.collection_pane->document()->characterCount() - 1);
   }
 };
 

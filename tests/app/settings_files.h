@@ -76,21 +76,23 @@ enum class Layout { kNone, kPhone, kPostal };
 
 // Which mode the window shows, from the controls each mode sets.
 inline Layout ShownLayout(const TForm1& w) {
-  const bool filters = !w.Edit1->isHidden() && !w.Edit2->isHidden() && !w.Edit3->isHidden() &&
-                       !w.Label2->isHidden() && !w.Label3->isHidden() && !w.Label4->isHidden();
-  const bool no_filters = w.Edit1->isHidden() && w.Edit2->isHidden() && w.Edit3->isHidden() &&
-                          w.Label2->isHidden() && w.Label3->isHidden() && w.Label4->isHidden();
-  if (w.Image1->isHidden() && w.Image2->isHidden()) return Layout::kNone;
-  if (!w.Image2->isHidden() && w.Image1->isHidden() && no_filters &&
-      Caption(w) == Sj("ナンバル（電話）") && TextOf(w.Label5) == Sj("市外局番　　地　名") &&
-      w.ComboBox1->toolTip() ==
+  const bool filters = !w.old_code_box->isHidden() && !w.new_code_box->isHidden() &&
+                       !w.pref_box->isHidden() && !w.old_code_label->isHidden() &&
+                       !w.new_code_label->isHidden() && !w.pref_label->isHidden();
+  const bool no_filters = w.old_code_box->isHidden() && w.new_code_box->isHidden() &&
+                          w.pref_box->isHidden() && w.old_code_label->isHidden() &&
+                          w.new_code_label->isHidden() && w.pref_label->isHidden();
+  if (w.postal_mode_picture->isHidden() && w.phone_mode_picture->isHidden()) return Layout::kNone;
+  if (!w.phone_mode_picture->isHidden() && w.postal_mode_picture->isHidden() && no_filters &&
+      Caption(w) == Sj("ナンバル（電話）") && TextOf(w.column_header) == Sj("市外局番　　地　名") &&
+      w.query_box->toolTip() ==
           QString::fromUtf8("電話番号の時は空白による地名の区切りは必要ありません。")) {
     return Layout::kPhone;
   }
-  if (!w.Image1->isHidden() && w.Image2->isHidden() && filters &&
+  if (!w.postal_mode_picture->isHidden() && w.phone_mode_picture->isHidden() && filters &&
       Caption(w) == Sj("ナンバル（郵便）") &&
-      TextOf(w.Label5) == Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名") &&
-      w.ComboBox1->toolTip() ==
+      TextOf(w.column_header) == Sj(" 旧郵番　新郵番　都道府県　市区町村　町域名") &&
+      w.query_box->toolTip() ==
           QString::fromUtf8("検索する地名、番号を入力。地名は県と市、町域の間を空白で区切って"
                             "入力して下さい。")) {
     return Layout::kPostal;
@@ -101,8 +103,8 @@ inline Layout ShownLayout(const TForm1& w) {
 enum class Buttons { kNeither, kBoth, kArea, kPostal };
 
 inline Buttons ShownSearchButtons(const TForm1& w) {
-  const bool area = !w.SpeedButton2->isHidden();
-  const bool postal = !w.SpeedButton5->isHidden();
+  const bool area = !w.area_search_button->isHidden();
+  const bool postal = !w.postal_search_button->isHidden();
   if (area && postal) return Buttons::kBoth;
   if (area) return Buttons::kArea;
   return postal ? Buttons::kPostal : Buttons::kNeither;

@@ -43,14 +43,14 @@ class SettingsTest : public QObject {
     QCOMPARE(s.services.boxes[0].caption, w.ProgramTitle());
     // Start-up got as far as the settings path; the rest is the layout.
     QCOMPARE(Caption(w), Sj("ナンバル"));
-    QVERIFY(w.Memo1->toPlainText().isEmpty());
-    QVERIFY(w.Memo2->toPlainText().isEmpty());
+    QVERIFY(w.result_pane->toPlainText().isEmpty());
+    QVERIFY(w.collection_pane->toPlainText().isEmpty());
     QCOMPARE(w.start_folder, HereDir());
     QCOMPARE(w.shared.StartDirPath, HereDir() + kSettingsName);
     QCOMPARE(w.QueryText(), Sj("鹿沼市"));
     QCOMPARE(w.PrefText(), Sj("栃木県"));
     QCOMPARE(w.postal_file, Sj(kPostalFileLayoutText));
-    QCOMPARE(TextOf(w.Label5), Sj("旧郵番　新郵番　都道府県　市区町村　町域名"));
+    QCOMPARE(TextOf(w.column_header), Sj("旧郵番　新郵番　都道府県　市区町村　町域名"));
     QCOMPARE(ShownLayout(w), Layout::kNone);
     QCOMPARE(ShownSearchButtons(w), Buttons::kBoth);
     QVERIFY(w.shared.DataFileName.empty());
@@ -100,11 +100,11 @@ class SettingsTest : public QObject {
 
     TForm1& w = s.Start();
     w.show();
-    QTest::keyClicks(w.Edit1, "9");
-    QTest::keyClicks(w.ComboBox1, "r");
+    QTest::keyClicks(w.old_code_box, "9");
+    QTest::keyClicks(w.query_box, "r");
     QVERIFY(w.close());
-    lines[1] = nanbaru::TextOf(w.ComboBox1->currentText());
-    lines[2] = nanbaru::TextOf(w.Edit1->text());
+    lines[1] = nanbaru::TextOf(w.query_box->currentText());
+    lines[2] = nanbaru::TextOf(w.old_code_box->text());
     QVERIFY(lines[2].ends_with(" 9"));
     QCOMPARE(SettingsBytes(), JoinLines(lines));
   }
@@ -175,7 +175,7 @@ class SettingsTest : public QObject {
     TForm1 w(services);
     QCOMPARE(w.start_folder, Bytes("/"));
     QCOMPARE(w.shared.StartDirPath, Bytes("/nanbaru2.ini"));
-    w.SpeedButton3Click();
+    w.PhoneModeClick();
     QCOMPARE(services.entered, std::vector<Bytes>{"/"});
     QCOMPARE(w.shared.DataFileName, Sj("/郵電話.txt"));
   }
@@ -203,14 +203,14 @@ class SettingsTest : public QObject {
     s.services.boxes.clear();
     s.services.answers = {false, true, false, true, true};
     w.show();
-    QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(w.exit_button, Qt::LeftButton);
     QVERIFY(w.isVisible());
-    QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(w.exit_button, Qt::LeftButton);
     QVERIFY(!w.isVisible());
     w.show();
-    w.exit1->trigger();
+    w.exit_item->trigger();
     QVERIFY(w.isVisible());
-    w.exit1->trigger();
+    w.exit_item->trigger();
     QVERIFY(!w.isVisible());
     w.show();
     QVERIFY(w.close());

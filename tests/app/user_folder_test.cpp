@@ -49,9 +49,9 @@ class UserFolderTest : public QObject {
     ScriptedServices services;
     TForm1 w(services);
     QVERIFY(services.boxes.empty());
-    QTest::keyClick(w.ComboBox1, Qt::Key_Return);
-    QVERIFY(PaneLines(*w.Memo1).size() > 3);
-    QVERIFY(PaneLines(*w.Memo1).front().find(Sj("鹿沼市")) != Bytes::npos);
+    QTest::keyClick(w.query_box, Qt::Key_Return);
+    QVERIFY(PaneLines(*w.result_pane).size() > 3);
+    QVERIFY(PaneLines(*w.result_pane).front().find(Sj("鹿沼市")) != Bytes::npos);
     QVERIFY(services.boxes.empty());
   }
 

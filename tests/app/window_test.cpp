@@ -40,12 +40,12 @@ class WindowTest : public QObject {
     WindowFixture f;
     ShowActive(*f.form);
     // The code boxes are shown in postal mode only; tab order is checked where they show.
-    f.form->Edit1->show();
-    f.form->Edit2->show();
-    f.form->ComboBox1->setFocus();
-    const std::vector<QWidget*> order = {f.form->Memo1,    f.form->BitBtn1, f.form->Edit2,
-                                         f.form->Edit1,    f.form->Edit3,   f.form->Memo2,
-                                         f.form->ComboBox1};
+    f.form->old_code_box->show();
+    f.form->new_code_box->show();
+    f.form->query_box->setFocus();
+    const std::vector<QWidget*> order = {
+        f.form->result_pane, f.form->exit_button,     f.form->new_code_box, f.form->old_code_box,
+        f.form->pref_box,    f.form->collection_pane, f.form->query_box};
     for (QWidget* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       // The query box takes the focus through its edit field.
@@ -57,14 +57,15 @@ class WindowTest : public QObject {
   void hintsSplitIntoTipAndStatus() {
     WindowFixture f;
     TForm1& w = *f.form;
-    QCOMPARE(w.SpeedButton2->toolTip(), Screen("検索"));
-    QCOMPARE(w.HintFor(w.SpeedButton2), Screen("　検索を実行します。"));
+    QCOMPARE(w.area_search_button->toolTip(), Screen("検索"));
+    QCOMPARE(w.HintFor(w.area_search_button), Screen("　検索を実行します。"));
     // A hint without "|" is both tip and status text.
-    QCOMPARE(w.Edit2->toolTip(), Screen("ここに新番号を入れて下さい。優先的に検索されます。"));
-    QCOMPARE(w.HintFor(w.Edit2), w.Edit2->toolTip());
+    QCOMPARE(w.new_code_box->toolTip(),
+             Screen("ここに新番号を入れて下さい。優先的に検索されます。"));
+    QCOMPARE(w.HintFor(w.new_code_box), w.new_code_box->toolTip());
     // Status line only, no tip.
-    QVERIFY(w.SpeedButton7->toolTip().isEmpty());
-    QCOMPARE(w.HintFor(w.SpeedButton7),
+    QVERIFY(w.side_copy_button->toolTip().isEmpty());
+    QCOMPARE(w.HintFor(w.side_copy_button),
              Screen("クリップボードに転送します。選択範囲を選んでから押して下さい。"));
   }
 
@@ -73,13 +74,14 @@ class WindowTest : public QObject {
     TForm1& w = *f.form;
     // The query box's edit field and the panes' viewports take their owners' hints.
     QCOMPARE(
-        w.HintFor(w.ComboBox1->lineEdit()),
+        w.HintFor(w.query_box->lineEdit()),
         Screen("検索する地名、番号を入力。地名は県と市、町域の間を空白で区切って入力して下さい。"));
-    QCOMPARE(w.HintFor(w.Memo1->viewport()), Screen("ダブルクリックで下の欄に保管されます。"));
+    QCOMPARE(w.HintFor(w.result_pane->viewport()),
+             Screen("ダブルクリックで下の欄に保管されます。"));
     // Nothing up to the window has a hint.
     for (QWidget* bare :
-         {static_cast<QWidget*>(w.Label6), static_cast<QWidget*>(w.Panel5),
-          static_cast<QWidget*>(w.Label1), w.centralWidget(), static_cast<QWidget*>(&w)})
+         {static_cast<QWidget*>(w.query_label), static_cast<QWidget*>(w.count_frame),
+          static_cast<QWidget*>(w.count_label), w.centralWidget(), static_cast<QWidget*>(&w)})
       QVERIFY2(w.HintFor(bare).isEmpty(), qPrintable(bare->metaObject()->className()));
   }
 
@@ -87,74 +89,74 @@ class WindowTest : public QObject {
     WindowFixture f;
     TForm1& w = *f.form;
     w.UpdateHint(Screen("甲"));
-    QCOMPARE(w.Panel2->text(), Screen("甲"));
+    QCOMPARE(w.status_line->text(), Screen("甲"));
     // A search result stays until the hint text next changes.
     w.SetStatus(Sj(" 検索を終わりました。"));
     w.UpdateHint(Screen("甲"));
-    QCOMPARE(w.Panel2->text(), Screen(" 検索を終わりました。"));
+    QCOMPARE(w.status_line->text(), Screen(" 検索を終わりました。"));
     w.UpdateHint(QString());
-    QVERIFY(w.Panel2->text().isEmpty());
+    QVERIFY(w.status_line->text().isEmpty());
   }
 
   void highlightedMenuItemsFeedTheStatusLine() {
     WindowFixture f;
     TForm1& w = *f.form;
-    emit w.file1->hovered(w.save1);
+    emit w.settings_menu->hovered(w.save_item);
     QCOMPARE(
-        w.Panel2->text(),
+        w.status_line->text(),
         Screen("下欄に集めたデータを指定した名で保存します。？．ｔｘｔで保存すると便利です。"));
-    emit w.file1->hovered(w.K1);
-    QVERIFY(w.Panel2->text().isEmpty());
-    emit w.file1->hovered(w.save1);
-    emit w.file1->hovered(w.exit1);
-    QVERIFY(w.Panel2->text().isEmpty());
+    emit w.settings_menu->hovered(w.choose_postal_file_item);
+    QVERIFY(w.status_line->text().isEmpty());
+    emit w.settings_menu->hovered(w.save_item);
+    emit w.settings_menu->hovered(w.exit_item);
+    QVERIFY(w.status_line->text().isEmpty());
   }
 
   void pointerMovesFeedTheStatusLine() {
     WindowFixture f;
     TForm1& w = *f.form;
     ShowActive(w);
-    QTest::mouseMove(w.SpeedButton1, QPoint(10, 10));
-    QTRY_COMPARE(w.Panel2->text(), Screen("郵便番号ファイルを設定して下さい。"));
-    QTest::mouseMove(w.Memo1->viewport(), QPoint(20, 20));
-    QTRY_COMPARE(w.Panel2->text(), Screen("ダブルクリックで下の欄に保管されます。"));
-    QTest::mouseMove(w.Label6, QPoint(2, 2));
-    QTRY_VERIFY(w.Panel2->text().isEmpty());
+    QTest::mouseMove(w.choose_postal_file_button, QPoint(10, 10));
+    QTRY_COMPARE(w.status_line->text(), Screen("郵便番号ファイルを設定して下さい。"));
+    QTest::mouseMove(w.result_pane->viewport(), QPoint(20, 20));
+    QTRY_COMPARE(w.status_line->text(), Screen("ダブルクリックで下の欄に保管されます。"));
+    QTest::mouseMove(w.query_label, QPoint(2, 2));
+    QTRY_VERIFY(w.status_line->text().isEmpty());
   }
 
   void realMenuHighlightFeedsTheStatusLine() {
     WindowFixture f;
     TForm1& w = *f.form;
     ShowActive(w);
-    w.file1->popup(w.mapToGlobal(QPoint(0, 20)));
-    QVERIFY(QTest::qWaitForWindowExposed(w.file1));
-    QTest::mouseMove(w.file1, w.file1->actionGeometry(w.save1).center());
+    w.settings_menu->popup(w.mapToGlobal(QPoint(0, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(w.settings_menu));
+    QTest::mouseMove(w.settings_menu, w.settings_menu->actionGeometry(w.save_item).center());
     QTRY_COMPARE(
-        w.Panel2->text(),
+        w.status_line->text(),
         Screen("下欄に集めたデータを指定した名で保存します。？．ｔｘｔで保存すると便利です。"));
-    QTest::mouseMove(w.file1, w.file1->actionGeometry(w.exit1).center());
-    QTRY_VERIFY(w.Panel2->text().isEmpty());
-    w.file1->hide();
+    QTest::mouseMove(w.settings_menu, w.settings_menu->actionGeometry(w.exit_item).center());
+    QTRY_VERIFY(w.status_line->text().isEmpty());
+    w.settings_menu->hide();
   }
 
   void controlsReachTheirHandlers() {
     WindowFixture f;
     TForm1& w = *f.form;
     ShowActive(w);
-    ClearPane(*w.Memo1);
-    ClearPane(*w.Memo2);
+    ClearPane(*w.result_pane);
+    ClearPane(*w.collection_pane);
     for (const char* line : {"first", "second", "third"}) w.AppendResult(line);
-    const QTextBlock second = w.Memo1->document()->findBlockByNumber(1);
-    const QPoint on_second = w.Memo1->cursorRect(QTextCursor(second)).center() + QPoint(4, 0);
+    const QTextBlock second = w.result_pane->document()->findBlockByNumber(1);
+    const QPoint on_second = w.result_pane->cursorRect(QTextCursor(second)).center() + QPoint(4, 0);
     // A click inside the pane is the pane's click; a double click collects the line.
-    QTest::mouseClick(w.Memo1->viewport(), Qt::LeftButton, {}, on_second);
+    QTest::mouseClick(w.result_pane->viewport(), Qt::LeftButton, {}, on_second);
     QCOMPARE(w.shared.CaretLine, 1);
-    QTest::mouseDClick(w.Memo1->viewport(), Qt::LeftButton, {}, on_second);
-    QCOMPARE(PaneLines(*w.Memo2), (std::vector<Bytes>{"second", ""}));
+    QTest::mouseDClick(w.result_pane->viewport(), Qt::LeftButton, {}, on_second);
+    QCOMPARE(PaneLines(*w.collection_pane), (std::vector<Bytes>{"second", ""}));
     // The mode pictures switch modes on a double click.
-    QTest::mouseDClick(w.Image1, Qt::LeftButton);
+    QTest::mouseDClick(w.postal_mode_picture, Qt::LeftButton);
     QCOMPARE(w.windowTitle(), Screen("ナンバル（電話）"));
-    QVERIFY(w.SpeedButton2->isVisible() && !w.SpeedButton5->isVisible());
+    QVERIFY(w.area_search_button->isVisible() && !w.postal_search_button->isVisible());
   }
 
   void resizeKeepsThePanesInStep_data() {
@@ -171,20 +173,21 @@ class WindowTest : public QObject {
     ShowActive(w);
     w.resize(size);
     const QSize outer = w.frameGeometry().size();
-    QCOMPARE(w.Memo1->width(), outer.width() - 30);
-    QCOMPARE(w.Memo1->height(), outer.height() - 4 * 20 - 65 - 4 * 25);
-    QCOMPARE(w.Memo2->y(), w.Memo1->geometry().bottom() + 1 + 10);
-    QCOMPARE(w.Memo2->width(), w.Memo1->width() - 50);
-    QCOMPARE(w.Panel4->x(), w.Memo2->width() + 25);
-    QCOMPARE(w.Panel4->y(), w.Memo2->y());
-    QCOMPARE(w.Panel3->geometry(), QRect(w.Memo1->x(), 64, w.Memo1->width(), 25));
+    QCOMPARE(w.result_pane->width(), outer.width() - 30);
+    QCOMPARE(w.result_pane->height(), outer.height() - 4 * 20 - 65 - 4 * 25);
+    QCOMPARE(w.collection_pane->y(), w.result_pane->geometry().bottom() + 1 + 10);
+    QCOMPARE(w.collection_pane->width(), w.result_pane->width() - 50);
+    QCOMPARE(w.collection_bar->x(), w.collection_pane->width() + 25);
+    QCOMPARE(w.collection_bar->y(), w.collection_pane->y());
+    QCOMPARE(w.column_header_bar->geometry(),
+             QRect(w.result_pane->x(), 64, w.result_pane->width(), 25));
     const QWidget* client = w.centralWidget();
-    QCOMPARE(w.Panel2->geometry(), QRect(0, client->height() - 25, client->width(), 25));
+    QCOMPARE(w.status_line->geometry(), QRect(0, client->height() - 25, client->width(), 25));
   }
 
   void fullWidthIsTwoHalfWidthsInThePanes() {
     WindowFixture f;
-    for (const QPlainTextEdit* pane : {f.form->Memo1, f.form->Memo2}) {
+    for (const QPlainTextEdit* pane : {f.form->result_pane, f.form->collection_pane}) {
       const QFontMetricsF metrics(pane->font());
       QCOMPARE(pane->font().pointSize(), 10);
       QCOMPARE(metrics.horizontalAdvance(Screen("あ")), metrics.horizontalAdvance("aa"));
@@ -216,7 +219,7 @@ class WindowTest : public QObject {
   void aboutNamesProgramVersionAndContact() {
     WindowFixture f;
     f.services.boxes.clear();
-    f.form->font1->trigger();
+    f.form->about_item->trigger();
     QCOMPARE(f.services.boxes.size(), std::size_t{1});
     const QString& text = f.services.boxes[0].text;
     QCOMPARE(f.services.boxes[0].kind, ScriptedServices::Box::kInformation);
@@ -237,9 +240,9 @@ class WindowTest : public QObject {
     w.show();
     QVERIFY(QTest::qWaitFor([&] { return w.frameGeometry().size() != w.size(); }, 10000));
     QTRY_COMPARE(w.frameGeometry().size(), QSize(595, 451));
-    const int memo1_height = w.Memo1->height();
+    const int pane_height = w.result_pane->height();
     w.resize(w.size() + QSize(0, 10));
-    QTRY_COMPARE(w.Memo1->height(), memo1_height + 10);
+    QTRY_COMPARE(w.result_pane->height(), pane_height + 10);
   }
 
   void qtDialogsReadInJapanese() {
@@ -256,10 +259,10 @@ class WindowTest : public QObject {
   void bothExitsCloseTheWindow() {
     WindowFixture f;
     ShowActive(*f.form);
-    f.form->BitBtn1->click();
+    f.form->exit_button->click();
     QVERIFY(!f.form->isVisible());
     ShowActive(*f.form);
-    f.form->exit1->trigger();
+    f.form->exit_item->trigger();
     QVERIFY(!f.form->isVisible());
   }
 };

@@ -66,7 +66,7 @@ class WriteFailuresTest : public QObject {
     if (!disk.mounted()) QSKIP("no tmpfs can be mounted here");
     WriteFile("disk/keep.txt", "old\r\n");
     disk.Fill("filler");
-    for (int i = 0; i < 200; ++i) AppendPaneBytes(*f.form->Memo2, Bytes(100, 'z'));
+    for (int i = 0; i < 200; ++i) AppendPaneBytes(*f.form->collection_pane, Bytes(100, 'z'));
     Save(f, "disk/keep.txt");
     QCOMPARE(LastBox(f.services), nanbaru::ScreenText(Sj("ﾃﾞｨｽｸがいっぱいです.")));
     QCOMPARE(FileBytes("disk/keep.txt"), Bytes("old\r\n"));

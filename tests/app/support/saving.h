@@ -22,7 +22,7 @@ inline void WriteFile(const QString& path, const Bytes& bytes) {
 inline void Save(WindowFixture& f, const QString& name) {
   f.services.boxes.clear();
   f.services.save_answers.push_back(name);
-  f.form->save1->trigger();
+  f.form->save_item->trigger();
 }
 
 inline QStringList Entries(const QString& dir) {

@@ -97,7 +97,7 @@ class WriteFailuresTest : public QObject {
     for (const Refusal& refusal : kRefusals) {
       WindowFixture f;
       WriteFile("keep.txt", "old\r\n");
-      f.form->Memo2->setPlainText("new");
+      f.form->collection_pane->setPlainText("new");
       {
         const auto guard = refusal.apply("keep.txt");
         Save(f, "keep.txt");
