@@ -18,14 +18,14 @@ class SearchHost {
 
   virtual SharedState& Shared() = 0;
 
-  // Query box ComboBox1: text, busy colour (grey text) versus idle (window colour), history.
+  // The query box: text, busy colour (grey text) versus idle (window colour), history.
   virtual Bytes QueryText() = 0;
   virtual void SetQueryText(const Bytes& text) = 0;
   virtual bool QueryBusy() = 0;
   virtual void SetQueryBusy(bool busy) = 0;
   virtual void AddHistory(const Bytes& text) = 0;
 
-  // Code boxes Edit1 (old code) and Edit2 (new code), prefecture box Edit3.
+  // The old-code and new-code boxes and the prefecture box.
   virtual Bytes OldCodeText() = 0;
   virtual Bytes NewCodeText() = 0;
   virtual void SetNewCodeText(const Bytes& text) = 0;
@@ -33,12 +33,12 @@ class SearchHost {
   virtual const Bytes& PrefText() = 0;
   virtual void SetPrefText(const Bytes& text) = 0;
 
-  // Count label Label1 and status line Panel2.
+  // The count label and the status line.
   virtual void SetCountLabel(const Bytes& text) = 0;
   virtual void SetStatus(const Bytes& text) = 0;
   virtual void SetStatusColour(StatusColour colour) = 0;
 
-  // Result pane Memo1, appended by the panes' line model.
+  // The result pane, appended by the panes' line model.
   virtual void ClearResults() = 0;
   virtual void AppendResult(const Bytes& line) = 0;
 
@@ -53,8 +53,8 @@ class SearchHost {
   // The postal data-file chooser, run when the data file cannot be opened.
   virtual void ChooseDataFile() = 0;
 
-  // Area-code search: the start directory (Label9) becomes current, so a relative data file
-  // is found from it (throws InOutError); Label11 names the file searched.
+  // Area-code search: the start directory becomes current, so a relative data file is found
+  // from it (throws InOutError); the window keeps the name of the file searched.
   virtual void EnterStartDir() = 0;
   virtual void SetLastAreaFile(const Bytes& path) = 0;
 };
