@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/sjis_codec.h"
 #include "platform/native_name.h"
+#include "platform/paths.h"
 #include "platform/system_error.h"
 
 namespace nanbaru {
@@ -47,13 +48,10 @@ void PlaceAreaFile(const fs::path& folder, const fs::path& area_file) {
   Check(error);
 }
 
-void PlaceSettings(const fs::path& folder, const fs::path& postal_list) {
-  Bytes sjis_folder;
+void PlaceSettings(const Bytes& folder, const fs::path& postal_list) {
   Bytes postal;
-  if (!Utf8ToSjisExact(Utf8Of(folder), sjis_folder) ||
-      !Utf8ToSjisExact(Utf8Of(postal_list), postal))
-    return;
-  const Bytes path = SettingsPath(sjis_folder);
+  if (!Utf8ToSjisExact(Utf8Of(postal_list), postal)) return;
+  const Bytes path = SettingsPath(folder);
   if (Present(NativeNameOf(path).path)) return;
   // Lines 6 and 7 are the window's top and left as its layout places it.
   WriteSettings(path, {postal, Sj("鹿沼市"), "", "", Sj("栃木県"), "131", "104", postal});
@@ -68,13 +66,16 @@ fs::path UserFolder() {
 
 void EnterUserFolder(const fs::path& folder, const fs::path& postal_list,
                      const fs::path& area_file) {
+  // The window names its start directory in Shift-JIS; a folder it could not name is no
+  // start for it.
+  Bytes sjis_folder;
+  if (!Utf8ToSjisExact(Utf8Of(folder), sjis_folder)) throw InOutError(io_code::kPathNotFound);
   std::error_code error;
   fs::create_directories(folder, error);
   Check(error);
   PlaceAreaFile(folder, area_file);
-  PlaceSettings(folder, postal_list);
-  fs::current_path(folder, error);
-  Check(error);
+  PlaceSettings(sjis_folder, postal_list);
+  ChangeDir(sjis_folder);
 }
 
 }  // namespace nanbaru

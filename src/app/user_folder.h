@@ -17,7 +17,7 @@ std::filesystem::path UserFolder();
 // place. What is already there is left as it is, so the user's own settings are never
 // replaced. A postal list whose path Shift-JIS cannot hold gets no settings file: the window
 // then starts as on any first run. Then makes `folder` the current directory. Throws
-// InOutError.
+// InOutError, before anything is made when Shift-JIS cannot hold the path of `folder`.
 void EnterUserFolder(const std::filesystem::path& folder, const std::filesystem::path& postal_list,
                      const std::filesystem::path& area_file);
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "common/data_location.h"
+#include "common/errors.h"
 #include "settings_files.h"
 #include "support/window_fixture.h"
 
@@ -64,6 +65,23 @@ class UserFolderTest : public QObject {
     EnterUserFolder(folder, kPostal, kArea);
     QCOMPARE(SettingsBytes(), settings);
     QCOMPARE(FileBytes("郵電話.txt"), JoinLines({"0123      mine"}));
+  }
+
+  // The window could not name it as its start directory: nothing is made, and the window
+  // starts where it is.
+  void aFolderShiftJisCannotHoldIsRefused() {
+    WorkDir scratch;
+    const fs::path here = fs::current_path();
+    const fs::path folder = here / PathOf("café");
+    bool refused = false;
+    try {
+      EnterUserFolder(folder, kPostal, kArea);
+    } catch (const InOutError&) {
+      refused = true;
+    }
+    QVERIFY(refused);
+    QCOMPARE(fs::current_path(), here);
+    QVERIFY(!fs::exists(folder));
   }
 };
 
