@@ -1,4 +1,6 @@
-// StrToInt against a plain model of the number rules, and IntToStr read back by it.
+// StrToInt on spellings of numbers (spaces, sign or "$", zeros, digits of either case), which
+// read as themselves within 32 bits and fail outside, and on any text, which reads only as what
+// it spells. IntToStr against the standard library.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -6,7 +8,6 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "common/errors.h"
@@ -16,28 +17,21 @@
 
 namespace {
 
-bool AllOf(std::string_view digits, int base) {
-  return !digits.empty() && std::all_of(digits.begin(), digits.end(), [base](char c) {
-    return (c >= '0' && c <= '9') || (base == 16 && std::isxdigit(static_cast<unsigned char>(c)));
-  });
+std::string Digits(std::uint64_t magnitude, bool hex) {
+  char buffer[24];
+  return {buffer, std::to_chars(buffer, buffer + 24, magnitude, hex ? 16 : 10).ptr};
 }
 
-std::optional<std::int64_t> Model(std::string_view text) {
+// Whether the text is spaces, then "+", "-" or nothing and decimal digits, or "$" and
+// hexadecimal digits, that give `value` once leading zeros are dropped.
+bool Spells(std::string_view text, std::int64_t value) {
   text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
-  const bool hex = text.starts_with('$');
-  const bool negative = text.starts_with('-');
-  if (hex || negative || text.starts_with('+')) text.remove_prefix(1);
-  const int base = hex ? 16 : 10;
-  if (!AllOf(text, base)) return std::nullopt;
-  std::uint64_t magnitude = 0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  const std::int64_t value =
-      negative ? -static_cast<std::int64_t>(std::min<std::uint64_t>(magnitude, 1ull << 32))
-               : static_cast<std::int64_t>(std::min<std::uint64_t>(magnitude, 1ull << 32));
-  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-  return value;
+  const bool negative = text.starts_with('-'), hex = text.starts_with('$');
+  if (negative || hex || text.starts_with('+')) text.remove_prefix(1);
+  if (text.empty() || (negative ? value > 0 : value < 0)) return false;
+  std::string digits(text.substr(std::min(text.find_first_not_of('0'), text.size() - 1)));
+  for (char& c : digits) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return digits == Digits(negative ? -value : value, hex);
 }
 
 }  // namespace
@@ -45,20 +39,29 @@ std::optional<std::int64_t> Model(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nanbaru;
   FuzzedDataProvider input(data, size);
-  const std::int64_t number = input.ConsumeIntegral<std::int64_t>();
-  const std::string text = input.ConsumeRemainingBytesAsString();
-
-  const std::optional<std::int64_t> expected = Model(text);
+  const std::uint64_t magnitude =
+      input.ConsumeIntegral<std::uint64_t>() >> input.ConsumeIntegralInRange(0, 63);
+  const std::string_view prefix = input.PickValueInArray({"", "+", "-", "$"});
+  std::string spelling(input.ConsumeIntegralInRange(0, 3), ' ');
+  spelling += std::string(prefix) + std::string(input.ConsumeIntegralInRange(0, 3), '0') +
+              Digits(magnitude, prefix == "$");
+  if (input.ConsumeBool())
+    for (char& c : spelling) c = static_cast<char>(std::toupper(c));
+  const std::int64_t sign = prefix == "-" ? -1 : 1;
+  const bool fits = magnitude <= (sign < 0 ? 0x80000000u : 0x7FFFFFFFu);
   try {
-    const std::int32_t value = StrToInt(text);
-    FUZZ_CHECK(expected && *expected == value);
-  } catch (const ConvertError& error) {
-    FUZZ_CHECK(!expected);
-    FUZZ_CHECK(error.message() == "'" + text + Sj("' は整数ではありません"));
+    FUZZ_CHECK(StrToInt(spelling) * sign == static_cast<std::int64_t>(magnitude) && fits);
+  } catch (const ConvertError&) {
+    FUZZ_CHECK(!fits);
   }
 
-  const Bytes written = IntToStr(number);
-  FUZZ_CHECK(written == std::to_string(number));
-  if (number >= INT32_MIN && number <= INT32_MAX) FUZZ_CHECK(StrToInt(written) == number);
+  const std::string text = input.ConsumeRemainingBytesAsString();
+  try {
+    FUZZ_CHECK(Spells(text, StrToInt(text)));
+  } catch (const ConvertError& error) {
+    FUZZ_CHECK(error.message() == "'" + text + Sj("' は整数ではありません"));
+  }
+  const auto number = static_cast<std::int64_t>(magnitude);
+  FUZZ_CHECK(IntToStr(number) == std::to_string(number));
   return 0;
 }

@@ -1,8 +1,11 @@
-// Query normalisation and the postal key against the rules done with plain string calls.
+// Query normalisation reads full-width forms as ASCII and passes every other byte; the postal
+// key keeps every byte of its query but spaces, dashes and separators, parts terms, and reads a
+// postal code written any of four ways as one code.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "common/sjis_codec.h"
@@ -11,94 +14,93 @@
 #include "search/query_normalise.h"
 #include "search/search_key.h"
 
+namespace nanbaru {
 namespace {
 
-using nanbaru::Bytes;
-using nanbaru::Sj;
+// The full-width form of an ASCII text: each character lies 0xFEE0 above its own in Unicode.
+Bytes Wide(std::string_view ascii) {
+  std::u16string text;
+  for (const char c : ascii) text += static_cast<char16_t>(0xFEE0 + c);
+  return Utf16ToSjis(text);
+}
 
-// Each pass replaces the first of each full-width form, in the order of the table.
-Bytes ModelNormalise(Bytes text, int passes, std::size_t pairs) {
-  static const std::array<std::pair<Bytes, Bytes>, 12> kPairs = {{
-      {Sj("０"), "0"},
-      {Sj("１"), "1"},
-      {Sj("２"), "2"},
-      {Sj("３"), "3"},
-      {Sj("４"), "4"},
-      {Sj("５"), "5"},
-      {Sj("６"), "6"},
-      {Sj("７"), "7"},
-      {Sj("８"), "8"},
-      {Sj("９"), "9"},
-      {Sj("－"), "-"},
-      {Sj("ー"), "-"},
-  }};
-  for (int pass = 0; pass < passes; ++pass) {
-    for (std::size_t i = 0; i < pairs; ++i) {
-      const std::size_t at = text.find(kPairs[i].first);
-      if (at != Bytes::npos) text.replace(at, 2, kPairs[i].second);
-    }
+// Each full-width digit read as a digit, and in a postal query the full-width hyphen and the
+// long-vowel mark as "-".
+Bytes Read(std::string_view text, bool postal) {
+  static const Bytes kForms = Wide("0123456789-") + Sj("ー");
+  Bytes read;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const std::size_t form = at + 1 < text.size() ? kForms.find(text.substr(at, 2)) : Bytes::npos;
+    const bool found = form % 2 == 0 && form < (postal ? 24u : 20u);  // not across two forms
+    read += found ? "0123456789--"[form / 2] : text[at];
+    at += found;
   }
+  return read;
+}
+
+Bytes Normalised(const Bytes& query, bool postal) {
+  FakeHost host;
+  host.query = query;
+  postal ? NormalisePostalQuery(host) : NormaliseAreaQuery(host);
+  FUZZ_CHECK(host.calls.empty() == (host.query == query));  // else the caret would move
+  return host.query;
+}
+
+// The text without what a key may add or drop: control bytes and spaces (the ideographic
+// space's bytes anywhere), dashes, and the separator's quotes and commas.
+Bytes Squeezed(Bytes text) {
+  std::erase_if(text, [](char c) {
+    return static_cast<unsigned char>(c) <= ' ' || std::strchr("\x81@-,\"", c) != nullptr;
+  });
   return text;
 }
 
-bool Digits(std::string_view text, std::size_t count) {
-  return text.size() >= count &&
-         text.substr(0, count).find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-nanbaru::PostalKey ModelKey(std::string_view query) {
-  Bytes key(query);
-  if (const std::size_t dash = key.find('-'); dash != Bytes::npos) key.erase(dash, 1);
-  std::string_view trimmed = query;
-  while (!trimmed.empty() && static_cast<unsigned char>(trimmed.front()) <= 0x20) {
-    trimmed.remove_prefix(1);
-  }
-  while (!trimmed.empty() && static_cast<unsigned char>(trimmed.back()) <= 0x20) {
-    trimmed.remove_suffix(1);
-  }
-  Bytes terms(trimmed);
-  for (const Bytes& space : {Sj("　"), Bytes(" ")}) {
-    for (int i = 0; i < 3; ++i) {
-      const std::size_t at = terms.find(space);
-      if (at == Bytes::npos) continue;
-      terms.replace(at, space.size(), "\",\"");
-      key = terms;
-    }
-  }
-  using nanbaru::KeyKind;
-  if (Digits(key, 7)) return {",\"" + key.substr(0, 7), KeyKind::kSevenDigit};
-  if (Digits(key, 5)) return {",\"" + key.substr(0, 5) + "\"", KeyKind::kFiveDigit};
-  if (Digits(key, 3)) return {",\"" + key.substr(0, 3) + "\"", KeyKind::kThreeDigit};
-  return {key, KeyKind::kPlaceName};
+// A place-name key keeps its query but for what Squeezed drops, and never starts with three
+// digits; a code key is ," and seven digits, or five or three closed by a quote (by KeyKind).
+PostalKey CheckedKey(const Bytes& query) {
+  static const std::array<Bytes, 4> kShapes = {"", ",\"0000000", ",\"00000\"", ",\"000\""};
+  const PostalKey key = BuildPostalKey(query);
+  Bytes shape = key.text;
+  for (char& c : shape) c = c >= '0' && c <= '9' ? '0' : c;
+  FUZZ_CHECK(key.kind == KeyKind::kPlaceName
+                 ? !shape.starts_with("000") && Squeezed(key.text) == Squeezed(query)
+                 : shape == kShapes[static_cast<int>(key.kind)] &&
+                       Squeezed(query).starts_with(Squeezed(key.text)));
+  FUZZ_CHECK(key.text.size() <= query.size() + 12);  // at most six spaces become separators
+  return key;
 }
 
 }  // namespace
+}  // namespace nanbaru
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nanbaru;
   FuzzedDataProvider input(data, size);
   const bool postal = input.ConsumeBool();
-  // Mostly full-width digits, dashes and spaces, so replacements and joins are common.
-  static const std::array<Bytes, 6> kPieces = {Sj("１"), Sj("ー"), Sj("－"), Sj("　"), " ", "7"};
+  const Bytes code = std::to_string(input.ConsumeIntegralInRange(10000000, 19999999)).substr(1);
+  // Bytes 0 to 4 stand for full-width characters, so that forms and spaces are common.
+  static const std::array<Bytes, 5> kPieces = {Sj("１"), Sj("０"), Sj("ー"), Sj("－"), Sj("　")};
   Bytes query;
-  while (input.remaining_bytes() > 0 && query.size() < 64) {
-    const std::uint8_t choice = input.ConsumeIntegral<std::uint8_t>();
-    query += choice < 128 ? kPieces[choice % kPieces.size()]
-                          : Bytes(1, static_cast<char>(input.ConsumeIntegral<std::uint8_t>()));
-  }
+  for (const char c : input.ConsumeRemainingBytesAsString())
+    query += static_cast<unsigned char>(c) < kPieces.size() ? kPieces[c] : Bytes(1, c);
 
-  FakeHost host;
-  host.query = query;
-  if (postal) {
-    NormalisePostalQuery(host);
-  } else {
-    NormaliseAreaQuery(host);
-  }
-  const Bytes normalised = ModelNormalise(query, postal ? 8 : 3, postal ? 12 : 10);
-  FUZZ_CHECK(host.query == normalised);
+  // No more forms than passes (eight, or three in an area-code query): all read at once.
+  const Bytes normalised = Normalised(query, postal);
+  FUZZ_CHECK(Read(normalised, postal) == Read(query, postal));
+  FUZZ_CHECK(query.size() - Read(query, postal).size() > (postal ? 8u : 3u) ||
+             (normalised == Read(query, postal) && Normalised(normalised, postal) == normalised));
+  CheckedKey(normalised);
 
-  const PostalKey key = BuildPostalKey(normalised);
-  const PostalKey expected = ModelKey(normalised);
-  FUZZ_CHECK(key.text == expected.text && key.kind == expected.kind);
+  const Bytes dashed = code.substr(0, 3) + "-" + code.substr(3);
+  for (const Bytes& spelling : {code, dashed, Wide(code), Wide(dashed)})
+    FUZZ_CHECK(CheckedKey(Normalised(spelling, true)).text == ",\"" + code);
+
+  // Terms parted by a space, with spaces around them, become the fields of the key.
+  const Bytes terms = Squeezed(query);
+  const std::size_t cut = terms.size() / 2;
+  if (terms.find_first_not_of("0123456789") < 3 && cut > 0) {
+    const Bytes spaced = " " + terms.substr(0, cut) + Sj("　") + terms.substr(cut) + " ";
+    FUZZ_CHECK(CheckedKey(spaced).text == terms.substr(0, cut) + "\",\"" + terms.substr(cut));
+  }
   return 0;
 }
