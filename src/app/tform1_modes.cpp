@@ -2,9 +2,9 @@
 #include "app/caption_bytes.h"
 #include "app/settings_file.h"
 #include "app/tform1.h"
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

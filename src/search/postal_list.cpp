@@ -1,7 +1,7 @@
 #include "search/postal_list.h"
 
-#include "common/errors.h"
 #include "common/zip_member.h"
+#include "platform/errors.h"
 
 namespace nanbaru {
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "common/data_location.h"
+#include "platform/data_location.h"
 #include "settings_files.h"
 #include "support/window_fixture.h"
 

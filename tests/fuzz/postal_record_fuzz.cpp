@@ -6,9 +6,8 @@
 #include <array>
 #include <string>
 
-#include "common/errors.h"
-#include "common/number.h"
 #include "fuzz_check.h"
+#include "platform/errors.h"
 #include "search/postal_record.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Builds without libzip (the Windows cross build) cannot read an archive; they say so.
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "common/zip_member.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

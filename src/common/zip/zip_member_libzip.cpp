@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "common/zip_member.h"
+#include "platform/errors.h"
 #include "platform/native_name.h"
+#include "platform/sjis_codec.h"
 #include "platform/system_error.h"
 
 namespace nanbaru {

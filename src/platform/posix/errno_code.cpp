@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "platform/posix/native_name.h"
 #include "platform/system_error.h"
 

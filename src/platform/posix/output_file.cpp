@@ -8,7 +8,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "platform/posix/errno_code.h"
 #include "platform/posix/native_name.h"
 #include "platform/posix/owned_fd.h"

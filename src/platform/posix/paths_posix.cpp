@@ -4,12 +4,12 @@
 #include <cerrno>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
 #include "platform/native_name.h"
 #include "platform/paths.h"
 #include "platform/posix/errno_code.h"
 #include "platform/posix/native_name.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

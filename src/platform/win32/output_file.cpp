@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "platform/win32/native_name.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/windows_error.h"

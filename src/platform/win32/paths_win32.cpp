@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "common/utf.h"
+#include "platform/errors.h"
 #include "platform/native_name.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 #include "platform/win32/native_name.h"
 #include "platform/win32/windows_error.h"
 

@@ -6,11 +6,12 @@
 
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "common/text_reader.h"
-#include "common/text_writer.h"
 #include "io_code.h"
+#include "platform/errors.h"
+#include "platform/file_source.h"
+#include "platform/sjis_codec.h"
+#include "platform/text_writer.h"
 #include "platform/win32/windows_error.h"
 #include "shared/file_bytes.h"
 #include "text_writer_fixture.h"
@@ -45,7 +46,7 @@ TEST_F(WindowsFilesTest, AFileHeldByAnotherProgramGivesCode32) {
   const std::string path = Put("held.txt", "old\r\n");
   HeldFile held(path);
   ASSERT_TRUE(held.held());
-  EXPECT_EQ(IoCodeOf([&] { TextReader reader(Sj(path)); }), 32);
+  EXPECT_EQ(IoCodeOf([&] { TextReader reader(OpenFileSource(Sj(path))); }), 32);
   EXPECT_EQ(InOutError(32).message(), Sj("I/O ｴﾗｰ (32)"));
   EXPECT_EQ(IoCodeOf([&] { TextWriter writer(Sj(path)); }), 32);
   EXPECT_NE(IoCodeOf([&] {

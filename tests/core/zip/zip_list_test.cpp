@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "platform/file_source.h"
+#include "platform/sjis_codec.h"
 #include "postal_outcome.h"
 #include "scratch_dir.h"
 #include "search/postal_list.h"
@@ -151,7 +152,7 @@ TEST(ZipList, Utf8EditionIsToldByContentWithOrWithoutItsMark) {
 
   ScratchDir dir;
   const std::string marked = dir.Write("bom.csv", "\xEF\xBB\xBF" + utf8);
-  TextReader list(marked);
+  TextReader list(OpenFileSource(marked));
   EXPECT_EQ(TakeListEncoding(list), ListEncoding::kUtf8);
   EXPECT_EQ(list.ReadLine(), utf8);
 
