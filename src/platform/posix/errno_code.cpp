@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "platform/errors.h"
-#include "platform/posix/native_name.h"
+#include "platform/native_name.h"
 #include "platform/system_error.h"
 
 namespace nanbaru {

@@ -7,8 +7,8 @@
 #include <cerrno>
 
 #include "platform/errors.h"
+#include "platform/native_name.h"
 #include "platform/posix/errno_code.h"
-#include "platform/posix/native_name.h"
 #include "platform/posix/owned_fd.h"
 
 namespace nanbaru {

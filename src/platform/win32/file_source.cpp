@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/errors.h"
-#include "platform/win32/native_name.h"
+#include "platform/native_name.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/windows_error.h"
 

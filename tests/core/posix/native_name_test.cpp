@@ -1,4 +1,4 @@
-#include "platform/posix/native_name.h"
+#include "platform/native_name.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

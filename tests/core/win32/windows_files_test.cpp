@@ -10,6 +10,7 @@
 #include "io_code.h"
 #include "platform/errors.h"
 #include "platform/file_source.h"
+#include "platform/native_name.h"
 #include "platform/sjis_codec.h"
 #include "platform/text_writer.h"
 #include "platform/win32/windows_error.h"
@@ -40,6 +41,16 @@ TEST(WindowsErrorTest, CodesPassThroughButFullDisksAndBadFolderNames) {
   EXPECT_EQ(CodeFromWindowsError(ERROR_HANDLE_DISK_FULL), 101);
   EXPECT_EQ(CodeFromWindowsError(ERROR_DIRECTORY), 3);
   EXPECT_EQ(CodeFromWindowsError(ERROR_INVALID_NAME), 3);
+}
+
+// A name in a drive's root keeps the root's separator: without it the folder would be the
+// drive's current folder, and a file staged there could not take the target's place.
+TEST(WindowsNamesTest, FolderOfAName) {
+  EXPECT_EQ(NativeFolderOf(L"C:\\a\\b.txt"), L"C:\\a");
+  EXPECT_EQ(NativeFolderOf(L"C:\\b.txt"), L"C:\\");
+  EXPECT_EQ(NativeFolderOf(L"a/b.txt"), L"a");
+  EXPECT_EQ(NativeFolderOf(L"\\\\server\\share\\b.txt"), L"\\\\server\\share");
+  EXPECT_EQ(NativeFolderOf(L"b.txt"), L".");
 }
 
 TEST_F(WindowsFilesTest, AFileHeldByAnotherProgramGivesCode32) {
