@@ -17,7 +17,7 @@ namespace nanbaru {
 
 class TextReader {
  public:
-  // Reads lines from any source of bytes (a file: OpenFileSource).
+  // Reads lines from any source of bytes.
   explicit TextReader(std::unique_ptr<ByteSource> source);
   ~TextReader();
   TextReader(const TextReader&) = delete;
