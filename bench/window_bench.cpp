@@ -17,7 +17,7 @@
 
 #include "app/tform1.h"
 #include "bench/quiet_services.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace {
 

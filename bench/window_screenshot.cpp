@@ -12,8 +12,8 @@
 
 #include "app/tform1.h"
 #include "bench/quiet_services.h"
-#include "common/data_location.h"
-#include "common/sjis_codec.h"
+#include "platform/data_location.h"
+#include "platform/sjis_codec.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/edit_bytes.h"
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

@@ -10,9 +10,9 @@
 #include "app/translations.h"
 #include "app/user_folder.h"
 #include "app/window_services.h"
-#include "common/data_location.h"
-#include "common/errors.h"
 #include "platform/command_line.h"
+#include "platform/data_location.h"
+#include "platform/errors.h"
 #include "platform/native_name.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "app/screen_text.h"
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

@@ -1,8 +1,9 @@
 #include "app/settings_file.h"
 
 #include "common/text_reader.h"
-#include "common/text_writer.h"
+#include "platform/file_source.h"
 #include "platform/paths.h"
+#include "platform/text_writer.h"
 
 namespace nanbaru {
 
@@ -11,7 +12,7 @@ Bytes SettingsPath(const Bytes& dir) {
 }
 
 void ReadSettings(const Bytes& path, const std::function<void(int, const Bytes&)>& take) {
-  TextReader reader(path);
+  TextReader reader(OpenFileSource(path));
   for (int line = 1; line <= kSettingsLineCount; ++line) take(line, Bytes(reader.ReadLine()));
   reader.Close();
 }

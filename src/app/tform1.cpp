@@ -7,7 +7,7 @@
 
 #include "app/edit_bytes.h"
 #include "app/hint_text.h"
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "results/result_pane.h"
 #include "search/area_search.h"
 #include "search/dispatch.h"

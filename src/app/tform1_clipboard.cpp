@@ -4,8 +4,8 @@
 #include <QTextDocumentFragment>
 
 #include "app/tform1.h"
-#include "common/sjis_codec.h"
-#include "common/text_writer.h"
+#include "platform/sjis_codec.h"
+#include "platform/text_writer.h"
 #include "results/pane_lines.h"
 
 namespace nanbaru {

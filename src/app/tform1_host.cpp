@@ -4,6 +4,7 @@
 
 #include "app/edit_bytes.h"
 #include "app/tform1.h"
+#include "platform/file_source.h"
 #include "results/pane_edit.h"
 #include "results/pane_lines.h"
 
@@ -106,7 +107,7 @@ void TForm1::ProcessEvents() {
 }
 
 std::unique_ptr<TextReader> TForm1::OpenDataFile(const Bytes& path) {
-  return std::make_unique<TextReader>(path);
+  return OpenTextFile(path);
 }
 
 void TForm1::EnterStartDir() {

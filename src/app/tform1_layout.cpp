@@ -8,7 +8,7 @@
 #include "app/input_method.h"
 #include "app/pictures.h"
 #include "app/tform1.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 #include "results/result_pane.h"
 
 namespace nanbaru {

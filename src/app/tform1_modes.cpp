@@ -1,9 +1,9 @@
 // The two search modes and the choice of the postal data file.
 #include "app/settings_file.h"
 #include "app/tform1.h"
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

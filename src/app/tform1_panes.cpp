@@ -1,7 +1,7 @@
 // The result pane's click handlers.
 #include "app/tform1.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 #include "results/pane_lines.h"
 
 namespace nanbaru {

@@ -3,8 +3,9 @@
 #include "app/settings_file.h"
 #include "app/tform1.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 #include "results/pane_edit.h"
 
 namespace nanbaru {

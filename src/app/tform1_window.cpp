@@ -3,7 +3,7 @@
 #include <QFontInfo>
 
 #include "app/tform1.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

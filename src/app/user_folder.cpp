@@ -4,10 +4,10 @@
 #include <system_error>
 
 #include "app/settings_file.h"
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
 #include "platform/native_name.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 #include "platform/system_error.h"
 
 namespace nanbaru {

@@ -7,10 +7,10 @@
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/search_command.h"
-#include "common/data_location.h"
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/data_location.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 #include "search/area_search.h"
 
 namespace nanbaru {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

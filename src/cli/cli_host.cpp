@@ -1,13 +1,14 @@
 #include "cli/cli_host.h"
 
-#include "common/errors.h"
+#include "platform/errors.h"
+#include "platform/file_source.h"
 #include "platform/paths.h"
 
 namespace nanbaru {
 
 std::unique_ptr<TextReader> CliHost::OpenDataFile(const Bytes& path) {
   try {
-    return std::make_unique<TextReader>(path);
+    return OpenTextFile(path);
   } catch (const InOutError& error) {
     open_error = error.message();
     throw;

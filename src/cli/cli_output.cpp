@@ -1,7 +1,7 @@
 #include "cli/cli_output.h"
 
-#include "common/sjis_codec.h"
 #include "platform/command_line.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

@@ -8,8 +8,8 @@
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/search_command.h"
-#include "common/data_location.h"
-#include "common/sjis_codec.h"
+#include "platform/data_location.h"
+#include "platform/sjis_codec.h"
 #include "search/postal_search.h"
 
 namespace nanbaru {

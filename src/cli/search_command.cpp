@@ -3,9 +3,9 @@
 #include <new>
 
 #include "cli/cli_output.h"
-#include "common/data_location.h"
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/data_location.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

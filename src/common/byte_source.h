@@ -3,9 +3,6 @@
 // archive being inflated. The reader asks for blocks and never knows which it has.
 
 #include <cstddef>
-#include <memory>
-
-#include "common/bytes.h"
 
 namespace nanbaru {
 
@@ -19,8 +16,5 @@ class ByteSource {
   // once; the destructor releases quietly what Close did not.
   virtual void Close() = 0;
 };
-
-// Opens a file for reading; throws InOutError. A folder is refused with code 5.
-std::unique_ptr<ByteSource> OpenFileSource(const Bytes& path);
 
 }  // namespace nanbaru

@@ -2,8 +2,7 @@
 
 #include <charconv>
 #include <limits>
-
-#include "common/errors.h"
+#include <optional>
 
 namespace nanbaru {
 
@@ -19,16 +18,16 @@ int HexDigit(char c) {
 }  // namespace
 
 // The sign belongs to decimal numbers only: "-$10" is not a number.
-std::int32_t StrToInt(std::string_view text) {
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   const std::string_view rest = text.substr(i);
-  if (rest.empty()) throw ConvertError(text);
+  if (rest.empty()) return std::nullopt;
 
   const bool hex = rest[0] == '$';
   const bool negative = rest[0] == '-';
   std::string_view digits = (hex || negative || rest[0] == '+') ? rest.substr(1) : rest;
-  if (digits.empty()) throw ConvertError(text);
+  if (digits.empty()) return std::nullopt;
 
   // Accumulated as a magnitude in 64 bits; any digit past the 32-bit range stops at once.
   const std::int64_t limit = hex || !negative
@@ -38,9 +37,9 @@ std::int32_t StrToInt(std::string_view text) {
   std::int64_t value = 0;
   for (char c : digits) {
     const int d = hex ? HexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
-    if (d < 0) throw ConvertError(text);
+    if (d < 0) return std::nullopt;
     value = value * base + d;
-    if (value > limit) throw ConvertError(text);
+    if (value > limit) return std::nullopt;
   }
   return static_cast<std::int32_t>(negative ? -value : value);
 }

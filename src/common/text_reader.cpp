@@ -19,8 +19,6 @@ constexpr char kEndOfFile = 0x1A;
 TextReader::TextReader(std::unique_ptr<ByteSource> source)
     : source_(std::move(source)), buffer_(kBlock) {}
 
-TextReader::TextReader(const Bytes& path) : TextReader(OpenFileSource(path)) {}
-
 TextReader::~TextReader() = default;
 
 void TextReader::Compact() {

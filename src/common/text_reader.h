@@ -11,15 +11,12 @@
 
 #include "common/byte_searcher.h"
 #include "common/byte_source.h"
-#include "common/bytes.h"
 #include "common/grow_buffer.h"
 
 namespace nanbaru {
 
 class TextReader {
  public:
-  // Opens a file for reading; throws InOutError.
-  explicit TextReader(const Bytes& path);
   // Reads lines from any source of bytes.
   explicit TextReader(std::unique_ptr<ByteSource> source);
   ~TextReader();

@@ -4,7 +4,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

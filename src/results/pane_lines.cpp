@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "common/sjis_bytes.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 #include "results/pane_edit.h"
 
 namespace nanbaru {

@@ -6,7 +6,7 @@
 
 #include "common/byte_searcher.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 #include "search/query_normalise.h"
 
 namespace nanbaru {

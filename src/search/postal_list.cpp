@@ -1,7 +1,11 @@
 #include "search/postal_list.h"
 
-#include "common/errors.h"
-#include "common/zip_member.h"
+#include <string>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
+#include "platform/zip_archive.h"
 
 namespace nanbaru {
 
@@ -17,6 +21,37 @@ std::size_t SequenceLength(unsigned char lead) {
   if (lead >= 0xE0 && lead <= 0xEF) return 3;
   if (lead >= 0xF0 && lead <= 0xF4) return 4;
   return 0;
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+bool IsListName(std::string_view lower_name) {
+  const std::size_t slash = lower_name.rfind('/');
+  const std::string_view base =
+      slash == std::string_view::npos ? lower_name : lower_name.substr(slash + 1);
+  return base == "ken_all.csv" || base == "utf_ken_all.csv";
+}
+
+// The member named KEN_ALL.CSV or utf_ken_all.csv in any case and any folder, else the only
+// .csv member.
+std::size_t ListMember(const std::vector<ZipMember>& members) {
+  std::vector<std::size_t> csv;
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    const std::string lower = AsciiLower(members[i].name);
+    if (IsListName(lower)) return i;
+    if (lower.ends_with(".csv")) csv.push_back(i);
+  }
+  if (csv.empty()) throw AppError(Sj("ZIPファイルに郵便番号データ（CSVファイル）がありません"));
+  if (csv.size() > 1) {
+    throw AppError(Sj("ZIPファイルにCSVファイルが複数あり、どれが郵便番号データか分かりません"));
+  }
+  return csv.front();
 }
 
 }  // namespace
@@ -54,7 +89,12 @@ std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, con
   }
   if (!zipped) return file;
   file->Close();
-  return std::make_unique<TextReader>(OpenZipMember(path));
+  const std::unique_ptr<ZipArchive> archive = OpenZipArchive(path);
+  const std::size_t index = ListMember(archive->Members());
+  if (archive->Members()[index].encrypted) {
+    throw AppError(Sj("ZIPファイルの郵便番号データが暗号化されていて読めません"));
+  }
+  return std::make_unique<TextReader>(archive->OpenMember(index));
 }
 
 ListEncoding TakeListEncoding(TextReader& list) {

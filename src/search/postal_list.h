@@ -13,8 +13,10 @@ namespace nanbaru {
 enum class ListEncoding { kShiftJis, kUtf8 };
 
 // Takes the data file at `path` as the host opened it; a zip archive gives way to its list's
-// member. Throws AppError or InOutError when an archive cannot be read. A plain file's read
-// error is left to its first read by the scan.
+// member: the one named KEN_ALL.CSV or utf_ken_all.csv in any case, else the only .csv member.
+// Throws AppError with a message for the user when the archive is damaged or encrypted, or
+// holds no such member or several CSV files, and InOutError when it cannot be read. A plain
+// file's read error is left to its first read by the scan.
 std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, const Bytes& path);
 
 // Tells the encoding of the list from its first lines and leaves the reader at the first line,

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "common/number.h"
+#include "platform/errors.h"
 
 namespace nanbaru {
 

@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "common/byte_searcher.h"
-#include "common/errors.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "search/postal_record.h"
 
 namespace nanbaru {

@@ -1,8 +1,8 @@
 #include "search/postal_search.h"
 
-#include "common/errors.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "search/code_boxes.h"
 #include "search/postal_list.h"
 #include "search/postal_scan.h"

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "common/bytes.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

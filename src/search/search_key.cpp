@@ -1,6 +1,6 @@
 #include "search/search_key.h"
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "settings_files.h"
 #include "support/pane_lines.h"
 #include "support/window_fixture.h"

@@ -11,8 +11,8 @@
 
 #include "app/tform1.h"
 #include "app/tform1_layout.h"
-#include "common/sjis_codec.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 #include "shared/file_bytes.h"
 #include "support/scripted_services.h"
 #include "support/work_dir.h"

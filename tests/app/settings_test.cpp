@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "settings_files.h"
 #include "support/held_open.h"
 

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "common/data_location.h"
-#include "common/errors.h"
+#include "platform/data_location.h"
+#include "platform/errors.h"
 #include "settings_files.h"
 #include "support/window_fixture.h"
 

@@ -14,7 +14,7 @@
 #include "app/fonts.h"
 #include "app/tform1_layout.h"
 #include "app/translations.h"
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "results/pane_edit.h"
 #include "support/window_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 #include "search_process.h"
 

@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 #include "test_platform.h"
 

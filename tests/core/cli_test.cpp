@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 #include "search_process.h"
 #include "shared_data.h"

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "shared_data.h"
 
 namespace nanbaru {

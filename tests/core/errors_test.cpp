@@ -1,10 +1,10 @@
-#include "common/errors.h"
+#include "platform/errors.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "common/bytes.h"
 #include "common/text_reader.h"
+#include "platform/file_source.h"
 #include "search/search_host.h"
 
 namespace nanbaru {
@@ -39,9 +40,7 @@ class FakeHost : public SearchHost {
   std::function<void(FakeHost&)> on_choose_data_file;
   std::function<void(const Bytes&)> on_enter_dir;  // may throw InOutError
   // Opens the data file; by default a TextReader on the path.
-  std::function<std::unique_ptr<TextReader>(const Bytes&)> open = [](const Bytes& path) {
-    return std::make_unique<TextReader>(path);
-  };
+  std::function<std::unique_ptr<TextReader>(const Bytes&)> open = OpenTextFile;
 
   std::vector<std::string> calls;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The file code a failing file call reports.
 
-#include "common/errors.h"
+#include "platform/errors.h"
 
 namespace nanbaru {
 

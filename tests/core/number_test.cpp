@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 namespace {

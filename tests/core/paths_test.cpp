@@ -6,9 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "io_code.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 
 namespace nanbaru {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "common/errors.h"
 #include "fake_host.h"
+#include "platform/errors.h"
 #include "search/postal_search.h"
 
 namespace nanbaru {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 namespace {

@@ -5,10 +5,11 @@
 #include <optional>
 #include <vector>
 
-#include "common/errors.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
 #include "common/text_reader.h"
+#include "platform/errors.h"
+#include "platform/file_source.h"
+#include "platform/sjis_codec.h"
 #include "search/postal_record.h"
 #include "search/search_key.h"
 
@@ -30,7 +31,7 @@ inline ReferenceOutcome ReferenceSearch(const Bytes& path, const Bytes& query,
   bool reached = false;
   Bytes last_pref;
   try {
-    TextReader reader(path);
+    TextReader reader(OpenFileSource(path));
     while (!reader.AtEnd()) {
       const std::string_view line = reader.ReadLine();
       if (Contains(line, key.text)) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "postal_outcome.h"
 #include "postal_reference.h"
 #include "scratch_dir.h"

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "fake_host.h"
 #include "io_code.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 #include "search/dispatch.h"
 #include "shared_data.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 namespace {

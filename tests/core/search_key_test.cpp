@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "common/bytes.h"
-#include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

@@ -1,4 +1,4 @@
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,10 @@
 #include <thread>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "io_code.h"
+#include "platform/errors.h"
+#include "platform/file_source.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 #include "shared/reference_lines.h"
 #include "test_platform.h"
@@ -45,7 +46,7 @@ class TextReaderTest : public testing::Test {
   }
 
   std::vector<std::string> ReadAll(std::string_view bytes) {
-    TextReader reader(Write(bytes));
+    TextReader reader(OpenFileSource(Write(bytes)));
     std::vector<std::string> lines;
     while (!reader.AtEnd()) lines.emplace_back(reader.ReadLine());
     EXPECT_EQ(reader.ReadLine(), "");
@@ -57,7 +58,7 @@ class TextReaderTest : public testing::Test {
   // Every line SkipToLineContaining stops at, called until the end.
   std::vector<std::string> Matches(std::string_view bytes, std::string_view pattern,
                                    std::size_t budget) {
-    TextReader reader(Write(bytes));
+    TextReader reader(OpenFileSource(Write(bytes)));
     const ByteSearcher searcher(pattern);
     std::vector<std::string> found;
     std::string_view line;
@@ -103,7 +104,7 @@ TEST_F(TextReaderTest, ALastLineWithoutEndIsALine) {
 }
 
 TEST_F(TextReaderTest, AnEmptyFileHasNoLines) {
-  TextReader reader(Write(""));
+  TextReader reader(OpenFileSource(Write("")));
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_EQ(reader.ReadLine(), "");
   EXPECT_EQ(reader.ReadLine(), "");
@@ -111,7 +112,7 @@ TEST_F(TextReaderTest, AnEmptyFileHasNoLines) {
 }
 
 TEST_F(TextReaderTest, ReadingOnAtTheEndGivesEmptyLines) {
-  TextReader reader(Write("only\r\n"));
+  TextReader reader(OpenFileSource(Write("only\r\n")));
   EXPECT_EQ(reader.ReadLine(), "only");
   EXPECT_EQ(reader.ReadLine(), "");
   EXPECT_EQ(reader.ReadLine(), "");
@@ -204,7 +205,7 @@ TEST_F(TextReaderTest, SkippingNeverReportsAPatternThatCrossesALineEnd) {
 }
 
 TEST_F(TextReaderTest, SkippingAndReadingInterleave) {
-  TextReader reader(Write("a1\r\nb2\r\na3\r\nb4\r\nb5\r\n"));
+  TextReader reader(OpenFileSource(Write("a1\r\nb2\r\na3\r\nb4\r\nb5\r\n")));
   const ByteSearcher searcher("b");
   std::string_view line;
   ASSERT_EQ(reader.SkipToLineContaining(searcher, 1000, line), TextReader::Scan::kFound);
@@ -222,7 +223,7 @@ TEST_F(TextReaderTest, SkippingStopsOnALineBoundaryWhenTheBudgetIsSpent) {
   std::string bytes;
   for (int i = 0; i < 200000; ++i) bytes += "line " + std::to_string(i) + "\r\n";
   bytes += "match\r\n";
-  TextReader reader(Write(bytes));
+  TextReader reader(OpenFileSource(Write(bytes)));
   const ByteSearcher searcher("match");
   std::string_view line;
   int pauses = 0;
@@ -252,7 +253,9 @@ TEST_F(TextReaderTest, PatternsWithLineEndBytesAreTestedLineByLine) {
 }
 
 TEST_F(TextReaderTest, OpeningFailuresCarryFileCodes) {
-  auto code_for = [](const Bytes& path) { return IoCodeOf([&] { TextReader reader(path); }); };
+  auto code_for = [](const Bytes& path) {
+    return IoCodeOf([&] { TextReader reader(OpenFileSource(path)); });
+  };
   EXPECT_EQ(code_for(Sj(dir_ + "/missing.txt")), 2);
   EXPECT_EQ(code_for(Sj(dir_ + "/nofolder/missing.txt")), 3);
   EXPECT_EQ(code_for(Sj(dir_)), 5);  // A folder is no file to read.
@@ -262,13 +265,13 @@ TEST_F(TextReaderTest, OpeningFailuresCarryFileCodes) {
 TEST_F(TextReaderTest, ReadFailuresAreReported) {
   const std::optional<FailingRead> failing = FileFailingToRead();
   if (!failing) GTEST_SKIP() << "no file here fails to read";
-  TextReader reader(failing->path);
+  TextReader reader(OpenFileSource(failing->path));
   EXPECT_EQ(IoCodeOf([&] { reader.AtEnd(); }), failing->code);
 }
 
 TEST_F(TextReaderTest, ReadsShiftJisNamedFiles) {
   const Bytes path = Write("x\r\n", "郵電話.txt");
-  TextReader reader(path);
+  TextReader reader(OpenFileSource(path));
   EXPECT_EQ(reader.ReadLine(), "x");
   reader.Close();
   reader.Close();
@@ -300,7 +303,7 @@ TEST_F(TextReaderTest, AGigabyteOfShortLinesNeedsLittleMemory) {
   const std::size_t repeats = (std::size_t{1} << 30) / chunk.size();
   PipedInput input(dir_ + "/pipe", chunk, repeats);
   if (!input.made()) GTEST_SKIP() << "no named pipes in folders here";
-  TextReader reader(Sj(dir_ + "/pipe"));
+  TextReader reader(OpenFileSource(Sj(dir_ + "/pipe")));
   const ByteSearcher searcher("absent");
   std::string_view line;
   while (reader.SkipToLineContaining(searcher, 1 << 20, line) != TextReader::Scan::kEnd) {
@@ -315,7 +318,7 @@ TEST_F(TextReaderTest, ALineOf200MegabytesIsReadWhole) {
   chunk[100] = '\n';  // Lone line feeds keep it one line.
   PipedInput input(dir_ + "/pipe", chunk, repeats);
   if (!input.made()) GTEST_SKIP() << "no named pipes in folders here";
-  TextReader reader(Sj(dir_ + "/pipe"));
+  TextReader reader(OpenFileSource(Sj(dir_ + "/pipe")));
   const std::string_view line = reader.ReadLine();
   EXPECT_EQ(line.size(), repeats << 20);
   EXPECT_EQ(line.substr(99, 3), "z\nz");

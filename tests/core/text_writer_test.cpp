@@ -1,12 +1,12 @@
-#include "common/text_writer.h"
+#include "platform/text_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "io_code.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "shared/file_bytes.h"
 #include "text_writer_fixture.h"
 

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <string>
 
-#include "common/errors.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
 #include "fuzz_check.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 
 namespace {
 

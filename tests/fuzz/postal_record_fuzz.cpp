@@ -7,10 +7,10 @@
 #include <array>
 #include <string>
 
-#include "common/errors.h"
 #include "common/number.h"
-#include "common/sjis_codec.h"
 #include "fuzz_check.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "search/postal_record.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string>
 
-#include "common/sjis_codec.h"
 #include "core/fake_host.h"
 #include "fuzz_check.h"
+#include "platform/sjis_codec.h"
 #include "search/query_normalise.h"
 #include "search/search_key.h"
 

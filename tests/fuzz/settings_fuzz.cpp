@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "app/settings_file.h"
-#include "common/errors.h"
-#include "common/number.h"
 #include "fuzz_check.h"
+#include "platform/errors.h"
 #include "shared/reference_lines.h"
 
 namespace {

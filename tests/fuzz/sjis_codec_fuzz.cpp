@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "common/sjis_codec.h"
 #include "fuzz_check.h"
+#include "platform/sjis_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nanbaru;

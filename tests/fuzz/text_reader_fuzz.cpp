@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "common/errors.h"
 #include "common/text_reader.h"
 #include "fuzz_check.h"
+#include "platform/errors.h"
 #include "shared/reference_lines.h"
 
 namespace nanbaru {

@@ -4,8 +4,8 @@
 
 #include <cerrno>
 
-#include "common/errors.h"
-#include "platform/posix/native_name.h"
+#include "platform/errors.h"
+#include "platform/native_name.h"
 #include "platform/system_error.h"
 
 namespace nanbaru {

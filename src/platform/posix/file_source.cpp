@@ -1,13 +1,14 @@
+#include "platform/file_source.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-#include "common/byte_source.h"
-#include "common/errors.h"
+#include "platform/errors.h"
+#include "platform/native_name.h"
 #include "platform/posix/errno_code.h"
-#include "platform/posix/native_name.h"
 #include "platform/posix/owned_fd.h"
 
 namespace nanbaru {

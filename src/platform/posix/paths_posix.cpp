@@ -4,32 +4,13 @@
 #include <cerrno>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
 #include "platform/native_name.h"
 #include "platform/paths.h"
 #include "platform/posix/errno_code.h"
-#include "platform/posix/native_name.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
-
-std::string FileSystemName(const Bytes& path) {
-  std::string native;
-  if (!SjisToUtf8Exact(path, native) || native.find('\0') != std::string::npos) {
-    throw InOutError(io_code::kPathNotFound);
-  }
-  return native;
-}
-
-NativeName NativeNameOf(const Bytes& path) {
-  return {FileSystemName(path)};
-}
-
-std::string NativeFolderOf(const std::string& native_name) {
-  const std::size_t slash = native_name.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : native_name.substr(0, slash);
-}
 
 char PathSeparator() {
   return '/';
@@ -50,7 +31,7 @@ std::string CurrentDirUtf8() {
 
 Bytes CurrentDir() {
   Bytes dir;
-  if (!Utf8ToSjisExact(CurrentDirUtf8(), dir)) throw InOutError(io_code::kPathNotFound);
+  if (!ShiftJisName(CurrentDirUtf8(), dir)) throw InOutError(io_code::kPathNotFound);
   return dir;
 }
 
@@ -72,7 +53,7 @@ Bytes ExecutableDir() {
   if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
   const std::string path(buffer.data(), static_cast<std::size_t>(length));
   Bytes dir;
-  if (!Utf8ToSjisExact(NativeFolderOf(path), dir)) return {};
+  if (!ShiftJisName(NativeFolderOf(path), dir)) return {};
   return dir;
 }
 

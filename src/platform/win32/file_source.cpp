@@ -1,10 +1,11 @@
+#include "platform/file_source.h"
+
 #include <windows.h>
 
 #include <algorithm>
 
-#include "common/byte_source.h"
-#include "common/errors.h"
-#include "platform/win32/native_name.h"
+#include "platform/errors.h"
+#include "platform/native_name.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/windows_error.h"
 

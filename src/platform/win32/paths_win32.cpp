@@ -2,31 +2,14 @@
 
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "common/utf.h"
+#include "platform/errors.h"
 #include "platform/native_name.h"
 #include "platform/paths.h"
-#include "platform/win32/native_name.h"
+#include "platform/sjis_codec.h"
 #include "platform/win32/windows_error.h"
 
 namespace nanbaru {
-
-std::wstring FileSystemName(const Bytes& path) {
-  std::u16string text;
-  if (!SjisToUtf16Exact(path, text) || text.find(u'\0') != std::u16string::npos) {
-    throw InOutError(io_code::kPathNotFound);
-  }
-  return std::wstring(text.begin(), text.end());
-}
-
-NativeName NativeNameOf(const Bytes& path) {
-  return {FileSystemName(path)};
-}
-
-bool ShiftJisName(std::wstring_view native, Bytes& path) {
-  return Utf16ToSjisExact(std::u16string(native.begin(), native.end()), path);
-}
 
 char PathSeparator() {
   return '\\';
@@ -89,10 +72,8 @@ Bytes ExecutableDir() {
     }
     buffer.resize(buffer.size() * 2);
   }
-  const std::size_t separator = buffer.find_last_of(L"\\/");
-  if (separator == std::wstring::npos) return {};
   Bytes dir;
-  if (!ShiftJisName(std::wstring_view(buffer).substr(0, separator), dir)) return {};
+  if (!ShiftJisName(NativeFolderOf(buffer), dir)) return {};
   return dir;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "platform/system_error.h"
 
 namespace nanbaru {

@@ -9,8 +9,8 @@
 
 #include "app/tform1.h"
 #include "common/bytes.h"
-#include "common/data_location.h"
-#include "common/sjis_codec.h"
+#include "platform/data_location.h"
+#include "platform/sjis_codec.h"
 #include "support/pane_lines.h"
 #include "support/scripted_services.h"
 #include "support/work_dir.h"

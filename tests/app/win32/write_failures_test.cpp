@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "settings_files.h"
 #include "support/saving.h"
 

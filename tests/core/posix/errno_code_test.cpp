@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 
 namespace nanbaru {

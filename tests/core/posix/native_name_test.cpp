@@ -1,4 +1,4 @@
-#include "platform/posix/native_name.h"
+#include "platform/native_name.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "io_code.h"
+#include "platform/errors.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 #include "scratch_dir.h"
 
 namespace nanbaru {

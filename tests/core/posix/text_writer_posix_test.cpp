@@ -8,10 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
-#include "common/text_writer.h"
 #include "io_code.h"
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
+#include "platform/text_writer.h"
 #include "shared/file_bytes.h"
 #include "shared/scratch_fs.h"
 #include "text_writer_fixture.h"

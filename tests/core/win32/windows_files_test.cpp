@@ -6,11 +6,13 @@
 
 #include <string>
 
-#include "common/errors.h"
-#include "common/sjis_codec.h"
 #include "common/text_reader.h"
-#include "common/text_writer.h"
 #include "io_code.h"
+#include "platform/errors.h"
+#include "platform/file_source.h"
+#include "platform/native_name.h"
+#include "platform/sjis_codec.h"
+#include "platform/text_writer.h"
 #include "platform/win32/windows_error.h"
 #include "shared/file_bytes.h"
 #include "text_writer_fixture.h"
@@ -41,11 +43,21 @@ TEST(WindowsErrorTest, CodesPassThroughButFullDisksAndBadFolderNames) {
   EXPECT_EQ(CodeFromWindowsError(ERROR_INVALID_NAME), 3);
 }
 
+// A name in a drive's root keeps the root's separator: without it the folder would be the
+// drive's current folder, and a file staged there could not take the target's place.
+TEST(WindowsNamesTest, FolderOfAName) {
+  EXPECT_EQ(NativeFolderOf(L"C:\\a\\b.txt"), L"C:\\a");
+  EXPECT_EQ(NativeFolderOf(L"C:\\b.txt"), L"C:\\");
+  EXPECT_EQ(NativeFolderOf(L"a/b.txt"), L"a");
+  EXPECT_EQ(NativeFolderOf(L"\\\\server\\share\\b.txt"), L"\\\\server\\share");
+  EXPECT_EQ(NativeFolderOf(L"b.txt"), L".");
+}
+
 TEST_F(WindowsFilesTest, AFileHeldByAnotherProgramGivesCode32) {
   const std::string path = Put("held.txt", "old\r\n");
   HeldFile held(path);
   ASSERT_TRUE(held.held());
-  EXPECT_EQ(IoCodeOf([&] { TextReader reader(Sj(path)); }), 32);
+  EXPECT_EQ(IoCodeOf([&] { TextReader reader(OpenFileSource(Sj(path))); }), 32);
   EXPECT_EQ(InOutError(32).message(), Sj("I/O ｴﾗｰ (32)"));
   EXPECT_EQ(IoCodeOf([&] { TextWriter writer(Sj(path)); }), 32);
   EXPECT_NE(IoCodeOf([&] {

@@ -5,11 +5,14 @@
 #include <zip.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
-#include "common/sjis_codec.h"
 #include "fake_host.h"
+#include "platform/file_source.h"
+#include "platform/sjis_codec.h"
+#include "platform/zip_archive.h"
 #include "postal_outcome.h"
 #include "scratch_dir.h"
 #include "search/postal_list.h"
@@ -25,6 +28,7 @@ struct Member {
   std::string data;
   bool stored = false;
   bool encrypted = false;
+  std::time_t modified = 0;  // 0: when the archive is written
 };
 
 std::string WriteZip(const ScratchDir& dir, const std::string& name,
@@ -40,6 +44,7 @@ std::string WriteZip(const ScratchDir& dir, const std::string& name,
     const auto i = static_cast<zip_uint64_t>(index);
     if (m.stored) zip_set_file_compression(archive, i, ZIP_CM_STORE, 0);
     if (m.encrypted) zip_file_set_encryption(archive, i, ZIP_EM_AES_256, "secret");
+    if (m.modified != 0) zip_file_set_mtime(archive, i, m.modified, 0);
   }
   if (zip_close(archive) != 0) throw std::runtime_error("zip_close failed");
   return path;
@@ -68,6 +73,43 @@ PostalOutcome Search(const std::string& path, std::string_view query = "本町")
   host.query = Sj(query);
   host.results = {"earlier"};
   return RunPostalToOutcome(host);
+}
+
+// The directory as stored: a name in Shift-JIS is not taken for CP437, and sizes, dates and
+// encryption are the member's own. A member's source goes on reading after the archive object
+// has gone.
+TEST(ZipArchive, ListsMembersAsStored) {
+  ScratchDir dir;
+  const std::time_t noon = 1580644800;  // 2020-02-02, an even second as the format keeps them
+  const std::string deflated(1000, 'x');
+  const std::vector<Member> members = {
+      {Sj("郵便/表.csv"), "abc", true, false, noon},
+      {"big.txt", deflated},
+      {"secret.csv", "secret", false, true},
+  };
+  const std::string path = WriteZip(dir, "a.zip", members);
+  std::unique_ptr<ByteSource> source;
+  {
+    const std::unique_ptr<ZipArchive> archive = OpenZipArchive(Sj(path));
+    const std::vector<ZipMember>& listed = archive->Members();
+    ASSERT_EQ(listed.size(), members.size());
+    for (std::size_t i = 0; i < members.size(); ++i) {
+      EXPECT_EQ(listed[i].name, members[i].name) << i;
+      EXPECT_EQ(listed[i].encrypted, members[i].encrypted) << i;
+      EXPECT_EQ(listed[i].size, members[i].data.size()) << i;
+      ASSERT_TRUE(listed[i].modified.has_value()) << i;
+    }
+    EXPECT_EQ(listed[0].packed_size, 3u);
+    EXPECT_LT(listed[1].packed_size, deflated.size());
+    EXPECT_EQ(*listed[0].modified, noon);
+    EXPECT_NEAR(std::difftime(*listed[1].modified, std::time(nullptr)), 0, 3600);
+    source = archive->OpenMember(1);
+  }
+  std::string read;
+  char block[256];
+  while (const std::size_t got = source->Read(block, sizeof block)) read.append(block, got);
+  source->Close();
+  EXPECT_EQ(read, deflated);
 }
 
 TEST(ZipList, ArchivesListLikeTheirPlainFile) {
@@ -151,7 +193,7 @@ TEST(ZipList, Utf8EditionIsToldByContentWithOrWithoutItsMark) {
 
   ScratchDir dir;
   const std::string marked = dir.Write("bom.csv", "\xEF\xBB\xBF" + utf8);
-  TextReader list(marked);
+  TextReader list(OpenFileSource(marked));
   EXPECT_EQ(TakeListEncoding(list), ListEncoding::kUtf8);
   EXPECT_EQ(list.ReadLine(), utf8);
 

@@ -1,13 +1,13 @@
-#include "platform/output_file.h"
-
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 #include <string>
 
-#include "common/errors.h"
-#include "platform/win32/native_name.h"
+#include "platform/errors.h"
+#include "platform/native_name.h"
+#include "platform/output_file.h"
 #include "platform/win32/owned_handle.h"
 #include "platform/win32/windows_error.h"
 
@@ -91,19 +91,11 @@ HANDLE CreateTemporary(const std::wstring& prefix, std::wstring& name) {
 
 }  // namespace
 
-std::unique_ptr<OutputFile> CreateOutputFile(const Bytes& path) {
-  return CreateOutputFile(NativeNameOf(path));
-}
-
 std::unique_ptr<OutputFile> CreateOutputFile(const NativeName& name) {
   const HANDLE file = CreateFileW(name.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) ThrowLastError();
   return std::make_unique<HandleFile>(file);
-}
-
-std::unique_ptr<OutputFile> StageOutputFile(const Bytes& path) {
-  return StageOutputFile(NativeNameOf(path));
 }
 
 std::unique_ptr<OutputFile> StageOutputFile(const NativeName& name) {
@@ -119,9 +111,8 @@ std::unique_ptr<OutputFile> StageOutputFile(const NativeName& name) {
     if (code != io_code::kFileNotFound) throw InOutError(code);
   }
 
-  const std::size_t separator = target.find_last_of(L"\\/");
   const std::wstring prefix =
-      (separator == std::wstring::npos ? L"" : target.substr(0, separator + 1)) + L".nanbaru-";
+      (std::filesystem::path(NativeFolderOf(target)) / L".nanbaru-").native();
   std::wstring temp;
   const HANDLE file = CreateTemporary(prefix, temp);
   if (file == INVALID_HANDLE_VALUE) {

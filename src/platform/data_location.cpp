@@ -1,7 +1,7 @@
-#include "common/data_location.h"
+#include "platform/data_location.h"
 
-#include "common/sjis_codec.h"
 #include "platform/paths.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 

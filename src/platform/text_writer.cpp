@@ -1,6 +1,6 @@
-#include "common/text_writer.h"
+#include "platform/text_writer.h"
 
-#include "common/errors.h"
+#include "platform/errors.h"
 #include "platform/output_file.h"
 
 namespace nanbaru {

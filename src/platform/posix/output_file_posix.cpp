@@ -1,5 +1,3 @@
-#include "platform/output_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,10 +5,12 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
-#include "common/errors.h"
+#include "platform/errors.h"
+#include "platform/native_name.h"
+#include "platform/output_file.h"
 #include "platform/posix/errno_code.h"
-#include "platform/posix/native_name.h"
 #include "platform/posix/owned_fd.h"
 
 namespace nanbaru {
@@ -76,19 +76,11 @@ class StagedFile : public FdFile {
 
 }  // namespace
 
-std::unique_ptr<OutputFile> CreateOutputFile(const Bytes& path) {
-  return CreateOutputFile(NativeNameOf(path));
-}
-
 std::unique_ptr<OutputFile> CreateOutputFile(const NativeName& name) {
   const std::string& native = name.path.native();
   const int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) ThrowErrno(native.c_str());
   return std::make_unique<FdFile>(fd);
-}
-
-std::unique_ptr<OutputFile> StageOutputFile(const Bytes& path) {
-  return StageOutputFile(NativeNameOf(path));
 }
 
 std::unique_ptr<OutputFile> StageOutputFile(const NativeName& name) {
@@ -117,7 +109,7 @@ std::unique_ptr<OutputFile> StageOutputFile(const NativeName& name) {
     if (!exists) ThrowErrno(folder.c_str());
     return CreateOutputFile(name);
   }
-  std::string temp = (folder == "/" ? "" : folder) + "/.nanbaru-XXXXXX";
+  std::string temp = (std::filesystem::path(folder) / ".nanbaru-XXXXXX").native();
   const int fd = mkstemp(temp.data());
   if (fd < 0) ThrowErrno(folder.c_str());
   if (exists) {

@@ -2,7 +2,9 @@
 // The errors the user sees in the error box. Messages are Shift-JIS bytes, without the
 // period the error box adds.
 
+#include <cstdint>
 #include <exception>
+#include <string_view>
 
 #include "common/bytes.h"
 
@@ -25,6 +27,9 @@ class ConvertError : public AppError {
  public:
   explicit ConvertError(std::string_view text);
 };
+
+// The whole number ParseWholeNumber reads in `text`; ConvertError when there is none.
+std::int32_t StrToInt(std::string_view text);
 
 // File-layer error codes, in the numbering the messages are keyed by.
 namespace io_code {

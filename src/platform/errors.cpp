@@ -1,9 +1,9 @@
-#include "common/errors.h"
+#include "platform/errors.h"
 
 #include <string>
 
 #include "common/number.h"
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 namespace nanbaru {
 
@@ -29,6 +29,12 @@ const char* AppError::what() const noexcept {
 }
 
 ConvertError::ConvertError(std::string_view text) : AppError(ConvertMessage(text)) {}
+
+std::int32_t StrToInt(std::string_view text) {
+  const std::optional<std::int32_t> value = ParseWholeNumber(text);
+  if (!value) throw ConvertError(text);
+  return *value;
+}
 
 Bytes InOutMessage(int code) {
   switch (code) {

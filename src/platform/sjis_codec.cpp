@@ -1,4 +1,4 @@
-#include "common/sjis_codec.h"
+#include "platform/sjis_codec.h"
 
 #include <algorithm>
 #include <iterator>

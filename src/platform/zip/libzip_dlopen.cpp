@@ -1,0 +1,57 @@
+// libzip is loaded when the first archive is opened. Linked in, it and the libraries it needs
+// (a crypto library among them) would add more to every start of the headless command than a
+// whole search of the plain list takes.
+
+#include <dlfcn.h>
+
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
+#include "platform/zip/libzip_functions.h"
+
+namespace nanbaru {
+
+namespace {
+
+template <typename Function>
+bool Bind(void* library, const char* name, Function*& function) {
+  function = reinterpret_cast<Function*>(dlsym(library, name));
+  return function != nullptr;
+}
+
+// Null when the library or one of its functions is missing.
+const LibZip* LoadLibZip() {
+  static const LibZip* const loaded = []() -> const LibZip* {
+    void* library = dlopen(NANBARU_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return nullptr;
+    static LibZip lib;
+    const bool bound =
+        Bind(library, "zip_open", lib.open) && Bind(library, "zip_discard", lib.discard) &&
+        Bind(library, "zip_get_num_entries", lib.get_num_entries) &&
+        Bind(library, "zip_get_error", lib.get_error) &&
+        Bind(library, "zip_stat_index", lib.stat_index) &&
+        Bind(library, "zip_fopen_index", lib.fopen_index) &&
+        Bind(library, "zip_fread", lib.fread) && Bind(library, "zip_fclose", lib.fclose) &&
+        Bind(library, "zip_file_get_error", lib.file_get_error) &&
+        Bind(library, "zip_error_init_with_code", lib.error_init_with_code) &&
+        Bind(library, "zip_error_fini", lib.error_fini) &&
+        Bind(library, "zip_error_system_type", lib.error_system_type) &&
+        Bind(library, "zip_error_code_system", lib.error_code_system) &&
+        Bind(library, "zip_error_code_zip", lib.error_code_zip) &&
+        Bind(library, "zip_error_strerror", lib.error_strerror);
+    return bound ? &lib : nullptr;
+  }();
+  return loaded;
+}
+
+}  // namespace
+
+const LibZip& LibZipFunctions() {
+  const LibZip* lib = LoadLibZip();
+  if (lib == nullptr) {
+    throw AppError(
+        Sj("ZIPファイルを読むためのlibzip（" NANBARU_LIBZIP_SONAME "）が見つかりません"));
+  }
+  return *lib;
+}
+
+}  // namespace nanbaru

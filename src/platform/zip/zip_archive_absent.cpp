@@ -1,0 +1,13 @@
+// Builds without libzip cannot read an archive; they say so.
+
+#include "platform/errors.h"
+#include "platform/sjis_codec.h"
+#include "platform/zip_archive.h"
+
+namespace nanbaru {
+
+std::unique_ptr<ZipArchive> OpenZipArchive(const Bytes&) {
+  throw AppError(Sj("このプログラムはZIPファイルを読めません。展開したCSVファイルを選んで下さい"));
+}
+
+}  // namespace nanbaru
