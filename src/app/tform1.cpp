@@ -55,7 +55,7 @@ void TForm1::BindEvents() {
   bind(save_item, &QAction::triggered, &TForm1::SaveCollectionClick);
   bind(about_item, &QAction::triggered, &TForm1::AboutClick);
 
-  // The prefecture is read for every line of a postal scan: keep its bytes at hand.
+  // The searches take the prefecture by reference: keep its bytes at hand.
   connect(pref_box, &QLineEdit::textChanged, this, [this] { pref_text_ = EditBytes(pref_box); });
   // The keyboard delivers to the query box itself, which hands keys on to its edit field
   // directly, past any filter there: watch the box.

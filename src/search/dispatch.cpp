@@ -9,8 +9,8 @@ namespace nanbaru {
 void HandleQueryKey(SearchHost& host, char key) {
   if (key != kEnterKey) return;
   if (host.QueryText().empty()) return;
-  // A running search (the postal scan lets events in) reads the key and the boxes afresh for
-  // every line: an Enter now must leave them alone, or it would cut its result short.
+  // A running search (the postal scan lets events in) is not interrupted: an Enter now would
+  // replace its key and its results under it.
   if (host.QueryBusy()) return;
   if (IsPhonePath(host.Shared().DataFileName)) {
     RunAreaSearch(host);

@@ -1,7 +1,5 @@
 #include "search/postal_scan.h"
 
-#include <optional>
-
 #include "common/byte_searcher.h"
 #include "common/number.h"
 #include "platform/errors.h"
@@ -18,33 +16,22 @@ constexpr std::size_t kInterleavedBudget = 64 * 1024;
 // Without a window nothing can happen between lines, so the whole file is one step.
 constexpr std::size_t kBulkBudget = std::size_t{1} << 40;
 
-// A Shift-JIS text of the window as the list writes it, converted again only when it changes.
-class InListEncoding {
- public:
-  explicit InListEncoding(ListEncoding encoding) : utf8_(encoding == ListEncoding::kUtf8) {}
-  const Bytes& operator()(const Bytes& sjis) {
-    if (!utf8_) return sjis;
-    if (sjis != from_) {
-      from_ = sjis;
-      to_ = SjisToUtf8(sjis);
-    }
-    return to_;
-  }
-
- private:
-  const bool utf8_;
-  Bytes from_;  // starts empty, as does its conversion
-  Bytes to_;
-};
+// A Shift-JIS text of the window as the list writes it.
+Bytes InList(const Bytes& sjis, ListEncoding encoding) {
+  return encoding == ListEncoding::kUtf8 ? SjisToUtf8(sjis) : sjis;
+}
 
 class PostalScan {
  public:
+  // The key and the prefecture are taken here, once: what the user types while the scan
+  // lets events run is for the next search.
   PostalScan(SearchHost& host, KeyKind kind, ListEncoding encoding)
       : host_(host),
         seven_digit_(kind == KeyKind::kSevenDigit),
         utf8_(encoding == ListEncoding::kUtf8),
-        key_in_list_(encoding),
-        pref_in_list_(encoding) {}
+        pref_(host.PrefText()),
+        key_in_list_(InList(host.Shared().SearchText, encoding)),
+        pref_in_list_(InList(pref_, encoding)) {}
 
   int Run(TextReader& reader);
 
@@ -56,18 +43,18 @@ class PostalScan {
   SearchHost& host_;
   const bool seven_digit_;
   const bool utf8_;
-  InListEncoding key_in_list_;
-  InListEncoding pref_in_list_;
+  const Bytes pref_;  // as the prefecture box held it when the scan began
+  const Bytes key_in_list_;
+  const Bytes pref_in_list_;
   int count_ = 0;
   bool prefecture_reached_ = false;
   Bytes last_prefecture_;  // of the most recently listed line
-  Bytes pref_;             // the prefecture box as of the line being tested
 };
 
 int PostalScan::Run(TextReader& reader) {
   const bool interleave = host_.EventsCanInterleave();
   const std::size_t budget = interleave ? kInterleavedBudget : kBulkBudget;
-  std::optional<ByteSearcher> searcher;
+  const ByteSearcher searcher(key_in_list_);
   for (;;) {
     std::string_view line;
     if (prefecture_reached_) {
@@ -77,9 +64,7 @@ int PostalScan::Run(TextReader& reader) {
       if (interleave) host_.ProcessEvents();
     } else {
       // Lines without the key change nothing, so they are passed over in bulk.
-      const Bytes& key = key_in_list_(host_.Shared().SearchText);
-      if (!searcher || searcher->pattern() != key) searcher.emplace(key);
-      const TextReader::Scan step = reader.SkipToLineContaining(*searcher, budget, line);
+      const TextReader::Scan step = reader.SkipToLineContaining(searcher, budget, line);
       if (interleave) host_.ProcessEvents();
       if (step == TextReader::Scan::kEnd) break;
       if (step == TextReader::Scan::kBudgetSpent) continue;
@@ -90,10 +75,8 @@ int PostalScan::Run(TextReader& reader) {
 }
 
 bool PostalScan::TestLine(std::string_view line) {
-  pref_ = host_.PrefText();
-  const Bytes& pref_in_list = pref_in_list_(pref_);
-  if (Contains(line, key_in_list_(host_.Shared().SearchText))) {
-    if (pref_.empty() || Contains(line, pref_in_list)) List(line);
+  if (Contains(line, key_in_list_)) {
+    if (pref_.empty() || Contains(line, pref_in_list_)) List(line);
     if (seven_digit_) return false;
     if (!pref_.empty() && Contains(last_prefecture_, pref_)) prefecture_reached_ = true;
     if (count_ == kPostalResultLimit) {
@@ -102,7 +85,7 @@ bool PostalScan::TestLine(std::string_view line) {
     }
   }
   // The list is grouped by prefecture: once its lines have been passed, nothing more can come.
-  if (prefecture_reached_ && !Contains(line, pref_in_list)) {
+  if (prefecture_reached_ && !Contains(line, pref_in_list_)) {
     host_.AppendResult("  ");
     host_.AppendResult("  " + pref_ + Sj("のみの検索をしました。"));
     return false;

@@ -29,7 +29,6 @@ class SearchHost {
   virtual Bytes OldCodeText() = 0;
   virtual Bytes NewCodeText() = 0;
   virtual void SetNewCodeText(const Bytes& text) = 0;
-  // Read once per line during a postal scan: keep it cheap.
   virtual const Bytes& PrefText() = 0;
   virtual void SetPrefText(const Bytes& text) = 0;
 
@@ -44,8 +43,8 @@ class SearchHost {
 
   // Lets pending events run in the middle of a postal scan (nothing to do without a window).
   virtual void ProcessEvents() = 0;
-  // Whether ProcessEvents can change SearchText or the prefecture box; when it cannot, the
-  // scan may pass over non-matching lines in bulk.
+  // Whether ProcessEvents lets the user act at all; when it cannot, the scan passes over
+  // non-matching lines in one step instead of pausing for events.
   virtual bool EventsCanInterleave() const = 0;
 
   // Opens the data file for line reading; throws InOutError.
