@@ -77,22 +77,39 @@ Bytes CutPaneLine(Bytes line) {
   return line;
 }
 
-// One line as the pane shows it: a piece of a block.
-struct DisplayLine {
+// One line of the pane: a block, or a piece of one.
+struct LinePiece {
   QTextBlock block;
   int start;
   int length;
 };
 
-// Every line the pane shows, in order. A wrapping pane lays out blocks it has not laid out
-// yet, at its present width.
-std::vector<DisplayLine> DisplayLines(const QPlainTextEdit& pane) {
-  std::vector<DisplayLine> lines;
+// The pieces of a block between its line and paragraph separators.
+void AppendSeparatedPieces(const QTextBlock& block, std::vector<LinePiece>& lines) {
+  const QString text = block.text();
+  int start = 0;
+  for (int i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || IsBreak(text.at(i))) {
+      lines.push_back({block, start, i - start});
+      start = i + 1;
+    }
+  }
+}
+
+// Every line of the pane, in order: as the pane shows it (`as_shown`), or as its text holds
+// it whatever the pane's width. A wrapping pane lays out blocks it has not laid out yet, at
+// its present width.
+std::vector<LinePiece> LinePieces(const QPlainTextEdit& pane, bool as_shown) {
+  std::vector<LinePiece> lines;
   QTextDocument* document = pane.document();
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     const int length = static_cast<int>(block.text().size());
     if (!Wraps(pane)) {
       lines.push_back({block, 0, length});
+      continue;
+    }
+    if (!as_shown) {
+      AppendSeparatedPieces(block, lines);
       continue;
     }
     document->documentLayout()->blockBoundingRect(block);
@@ -132,16 +149,16 @@ Bytes PaneLine(const QPlainTextEdit& pane, std::int32_t index) {
     if (!block.isValid()) return Bytes();
     return CutPaneLine(PieceBytes(block, 0, static_cast<int>(block.text().size())));
   }
-  const std::vector<DisplayLine> lines = DisplayLines(pane);
+  const std::vector<LinePiece> lines = LinePieces(pane, true);
   if (static_cast<std::size_t>(index) >= lines.size()) return Bytes();
-  const DisplayLine& line = lines[static_cast<std::size_t>(index)];
+  const LinePiece& line = lines[static_cast<std::size_t>(index)];
   return CutPaneLine(PieceBytes(line.block, line.start, line.length));
 }
 
 std::vector<Bytes> PaneLines(const QPlainTextEdit& pane) {
   std::vector<Bytes> bytes;
-  for (const DisplayLine& line : DisplayLines(pane)) {
-    bytes.push_back(CutPaneLine(PieceBytes(line.block, line.start, line.length)));
+  for (const LinePiece& line : LinePieces(pane, false)) {
+    bytes.push_back(PieceBytes(line.block, line.start, line.length));
   }
   return bytes;
 }

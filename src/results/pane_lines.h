@@ -1,9 +1,10 @@
 #pragma once
-// The line model of the two text panes, in Shift-JIS. A pane's lines are the lines it shows:
-// in a pane that does not wrap they are the CR LF lines of its text (the text document's blocks);
-// in a pane that wraps, a line wider than the pane counts as every piece it is shown on, and a
-// line or paragraph separator in a line (Shift+Enter, a collected lone line feed) ends the piece
-// before it, which is then a line of its own without the separator.
+// The line model of the two text panes, in Shift-JIS. The lines a handler fetches by number are
+// the lines the pane shows: in a pane that does not wrap they are the CR LF lines of its text
+// (the text document's blocks); in a pane that wraps, a line wider than the pane counts as
+// every piece it is shown on, and a line or paragraph separator in a line (Shift+Enter, a
+// collected lone line feed) ends the piece before it, which is then a line of its own without
+// the separator. What is saved is the text's lines, whole, whatever the pane's width.
 //
 // The panes show Unicode. A line the system writes into a pane keeps the bytes it was written
 // with, for as long as the pane still shows it unchanged, so a line whose bytes do not survive
@@ -24,8 +25,9 @@ inline constexpr int kPaneLineLimit = 4096;  // A fetched line is cut to this ma
 
 // Line `index` (0-based) without its break, cut to kPaneLineLimit bytes; empty past the end.
 Bytes PaneLine(const QPlainTextEdit& pane, std::int32_t index);
-// Every line, less the last when it is empty (an empty pane has none), each cut as PaneLine
-// cuts it.
+// Every line of the text, whole, however the pane wraps it on screen: the CR LF lines, and in
+// a pane that wraps, the pieces between the line or paragraph separators inside them. The
+// last is left out when it is empty (an empty pane has none).
 std::vector<Bytes> PaneLines(const QPlainTextEdit& pane);
 // The index of the line that holds character position `position` of the pane's text.
 std::int32_t PaneLineAt(const QPlainTextEdit& pane, int position);
