@@ -64,7 +64,6 @@ bool QtWindowServices::RunSaveDialog(QWidget* parent, const QString& file_name, 
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // The file name is typed in an edit field and need not exist yet.
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   return RunFileDialog(dialog, file_name, chosen);
 }
 

@@ -28,7 +28,8 @@ class WindowServices {
   // selected). True and the chosen file's full path when the user confirms.
   virtual bool RunOpenDialog(QWidget* parent, const QString& file_name, const QStringList& filters,
                              QString& chosen) = 0;
-  // The save-file dialog: no filter, no default extension, no overwrite question.
+  // The save-file dialog: no filter, no default extension (a name is taken as typed), and the
+  // platform's own question before an existing file is replaced.
   virtual bool RunSaveDialog(QWidget* parent, const QString& file_name, QString& chosen) = 0;
 
   // The clipboard, in its text form. An empty text when it holds no text.

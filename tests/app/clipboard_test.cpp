@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -146,7 +148,7 @@ class ClipboardTest : public QObject {
     QCOMPARE(Entries(here), QStringList{"collected"});
     QCOMPARE(form.SaveFileName, QStringLiteral("collected"));
 
-    // The dialog offers the last name; the old file is replaced without a question.
+    // The dialog offers the last name; a name it confirms replaces the old file.
     const QString full = here + "/collected";
     form.collection_pane->clear();
     Save(f, full);
@@ -243,9 +245,9 @@ class ClipboardTest : public QObject {
     QCOMPARE(FileBytes("yes.txt"), Bytes("caf? ?? ?\r\n"));
   }
 
-  // The program's own save dialog: the name as typed, over an old file without a question,
-  // and the current directory where it was.
-  void realSaveDialogTakesTheNameAsTyped() {
+  // The program's own save dialog asks before an existing file is replaced: いいえ keeps it,
+  // and a name typed without an extension is saved as typed. The current directory stays.
+  void realSaveDialogAsksBeforeReplacing() {
     if (SystemFileDialogs()) QSKIP("the system's own file dialog is out of the test's reach");
     WorkDir work_dir;
     RealSaveDialog services;
@@ -254,21 +256,32 @@ class ClipboardTest : public QObject {
     WriteFile("typed", "old\r\n");
     QVERIFY(QDir().mkdir("sub"));
     form.collection_pane->setPlainText("new");
+    // Each name is typed once; the dialog takes it after this timer's turn, so that the
+    // timer still runs in the question's own event loop.
+    int questions = 0;
+    int typed = 0;
     QTimer typist;
-    QObject::connect(&typist, &QTimer::timeout, [&form] {
+    QObject::connect(&typist, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        ++questions;
+        box->button(QMessageBox::No)->click();
+        return;
+      }
       auto* dialog = form.findChild<QFileDialog*>();
       auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
-      if (name == nullptr || !dialog->isVisible()) return;
+      if (name == nullptr || !dialog->isVisible() || typed > questions) return;
       // Browsing elsewhere and back must not move the process.
       dialog->setDirectory(QDir::currentPath() + "/sub");
       dialog->setDirectory(QDir::currentPath());
-      name->setText("typed");
-      static_cast<QDialog*>(dialog)->accept();
+      name->setText(typed++ == 0 ? "typed" : "other");
+      QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
     });
     typist.start(10);
     QVERIFY(form.Guard([&form] { form.SaveCollectionClick(); }));
-    QCOMPARE(FileBytes("typed"), Bytes("new\r\n"));
-    QCOMPARE(form.SaveFileName, here + "/typed");
+    QCOMPARE(questions, 1);
+    QCOMPARE(FileBytes("typed"), Bytes("old\r\n"));
+    QCOMPARE(FileBytes("other"), Bytes("new\r\n"));
+    QCOMPARE(form.SaveFileName, here + "/other");
     QCOMPARE(QDir::currentPath(), here);
   }
 };
