@@ -19,7 +19,7 @@ void ReadSettings(const Bytes& path, const std::function<void(int, const Bytes&)
 
 void WriteSettings(const Bytes& path, const SettingsLines& lines) {
   SafeTextWriter writer(path);
-  for (const Bytes& line : lines) writer.WriteLine(line);
+  for (const Bytes& line : lines) writer.WriteLine(line.substr(0, line.find_first_of("\r\n\x1a")));
   writer.Commit();
 }
 

@@ -23,8 +23,10 @@ Bytes SettingsPath(const Bytes& dir);
 // and the file is released all the same.
 void ReadSettings(const Bytes& path, const std::function<void(int, const Bytes&)>& take);
 
-// Writes the eight lines, each ended by CR LF. The old file is replaced only once every line
-// is written and the new file closed, so a failure leaves it as it was. Throws InOutError.
+// Writes the eight lines, each ended by CR LF. A value is written up to its first CR, LF or
+// end-of-file byte (0x1A), any of which would end it early when read back and move every later
+// value to the wrong line. The old file is replaced only once every line is written and the
+// new file closed, so a failure leaves it as it was. Throws InOutError.
 void WriteSettings(const Bytes& path, const SettingsLines& lines);
 
 }  // namespace nanbaru

@@ -1,6 +1,5 @@
 // Copying to the clipboard, the clipboard's text as the query, and saving the collection.
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 #include "app/tform1.h"
@@ -23,9 +22,7 @@ void TForm1::CopySelectionClick() {
 
 void TForm1::ClipboardQueryClick() {
   // Pasting into the emptied single-line box takes the text only up to its first line break.
-  static const QRegularExpression kLineBreak("[\r\n]");
-  const QString text = services().ClipboardText();
-  clipboard_line_box->setText(text.left(text.indexOf(kLineBreak)));
+  clipboard_line_box->setText(services().ClipboardText());
   SetQueryText(TextOf(clipboard_line_box->text()));
 }
 

@@ -7,6 +7,7 @@
 #include "app/fonts.h"
 #include "app/input_method.h"
 #include "app/pictures.h"
+#include "app/single_line.h"
 #include "app/tform1.h"
 #include "platform/sjis_codec.h"
 #include "results/result_pane.h"
@@ -46,6 +47,7 @@ QToolButton* MakeToolButton(QWidget* parent, int left, int top, const char* pict
 QLineEdit* MakeEdit(QWidget* parent, int left, int top) {
   auto* edit = new QLineEdit(parent);
   edit->setGeometry(left, top, 73, 20);
+  KeepFirstLineOnly(edit);
   return edit;
 }
 
@@ -83,6 +85,7 @@ void TForm1::CreateControls() {
   query_box->setInsertPolicy(QComboBox::NoInsert);
   query_box->setDuplicatesEnabled(true);
   query_box->setCompleter(nullptr);
+  KeepFirstLineOnly(query_box->lineEdit());
   query_box->setGeometry(56, 0, 169, 20);
   query_box->setEditText(T("鹿沼市"));
   SetHint(query_box,
@@ -163,7 +166,7 @@ void TForm1::CreateControls() {
   postal_file = Sj(kPostalFileLayoutText);
   start_folder = Sj(kStartFolderLayoutText);
   last_area_file = Sj(kLastAreaFileLayoutText);
-  clipboard_line_box = new QLineEdit(client_);
+  clipboard_line_box = MakeEdit(client_, 0, 0);
   clipboard_line_box->hide();
 
   status_line = new QLabel(T("　新郵便番号、電話番号、地名を検索するソフトです。"), client_);

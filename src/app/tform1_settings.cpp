@@ -10,6 +10,20 @@
 
 namespace nanbaru {
 
+namespace {
+
+// A window edge from its settings line; a line that is no number (a file damaged by hand or
+// by an older version) leaves the edge where it is.
+int Edge(const Bytes& line, int kept) {
+  try {
+    return StrToInt(line);
+  } catch (const ConvertError&) {
+    return kept;
+  }
+}
+
+}  // namespace
+
 void TForm1::FormCreate() {
   SetRunTimeFonts();
   // The hint handler is installed with the window's hint tracking, before this runs.
@@ -20,9 +34,7 @@ void TForm1::FormCreate() {
   shared.StartDirPath = WithTrailingSeparator(dir);
   start_folder = shared.StartDirPath;
   shared.StartDirPath = SettingsPath(dir);
-  // Each line lands in its control as soon as it is read. The window's place is taken last,
-  // so a bad number leaves the rest of start-up undone but every line restored, and the
-  // next close writes back the postal file it read.
+  // Each line lands in its control as soon as it is read; the window's place is taken last.
   Bytes top;
   Bytes left;
   ReadSettings(shared.StartDirPath, [&](int line, const Bytes& text) {
@@ -52,8 +64,7 @@ void TForm1::FormCreate() {
         postal_file = text;
     }
   });
-  move(pos().x(), StrToInt(top));
-  move(StrToInt(left), pos().y());
+  move(Edge(left, pos().x()), Edge(top, pos().y()));
   if (IsPhonePath(shared.DataFileName)) {
     PhoneModeClick();
   } else {

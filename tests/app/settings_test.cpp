@@ -1,11 +1,14 @@
 // Start-up from the settings file, the file written at closing, and the failures of both.
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QTest>
 
+#include "app/settings_file.h"
 #include "platform/errors.h"
 #include "settings_files.h"
 #include "support/held_open.h"
+#include "support/window_fixture.h"
 
 namespace nanbaru::test {
 
@@ -109,42 +112,64 @@ class SettingsTest : public QObject {
     QCOMPARE(SettingsBytes(), JoinLines(lines));
   }
 
-  void badNumbersEndStartUpAndReleaseTheFile() {
+  // A line that should be a number and is not leaves the layout's edge; the rest of the file
+  // is read as well as it can be, and the postal file of line 8 is kept.
+  void badNumbersLeaveTheLayoutPlace() {
     struct Case {
       std::vector<Bytes> lines;
-      Bytes message;
       QPoint pos;
       Bytes postal;
     };
     const std::vector<Case> cases = {
-        {{"/x", "q", "", "", "p", "12a", "0", "/y"},
-         Sj("'12a' は整数ではありません"),
-         {104, 131},
-         "/y"},
-        {{"/x", "q", "", "", "p", "5", "$", "/y"}, Sj("'$' は整数ではありません"), {104, 5}, "/y"},
-        {{"/x", "q", "", "", "p"}, Sj("'' は整数ではありません"), {104, 131}, ""},
-        {{"/x", "q", "", "", "p", "2147483648", "0", "/y"},
-         Sj("'2147483648' は整数ではありません"),
-         {104, 131},
-         "/y"},
+        {{"/x", "q", "", "", "p", "12a", "0", "/y"}, {0, 131}, "/y"},
+        {{"/x", "q", "", "", "p", "5", "$", "/y"}, {104, 5}, "/y"},
+        {{"/x", "q", "", "", "p", Sj("栃木県"), "2147483648", "/y"}, {104, 131}, "/y"},
+        {{"/x", "q", "", "", "p"}, {104, 131}, ""},
     };
     for (const Case& c : cases) {
       Session s;
       WriteSettingsLines(c.lines);
       TForm1& w = s.Start();
-      QCOMPARE(s.BoxTexts(), std::vector<Bytes>{Boxed(c.message)});
-      // Every line is in, the postal file too; no mode was entered.
+      QVERIFY(s.services.boxes.empty());
       QCOMPARE(w.PrefText(), Bytes("p"));
       QCOMPARE(w.pos(), c.pos);
       QCOMPARE(w.postal_file, c.postal);
-      QCOMPARE(w.shared.DataFileName, Bytes("/x"));
-      QCOMPARE(Caption(w), Sj("ナンバル"));
-      QCOMPARE(ShownLayout(w), Layout::kNone);
+      QCOMPARE(w.shared.DataFileName, c.postal);
+      QCOMPARE(ShownLayout(w), Layout::kPostal);
       QVERIFY(!HeldOpen(kSettingsName));
-      // The next close keeps the postal file the damaged file named.
       QVERIFY(w.close());
       QVERIFY(SettingsBytes().ends_with("\r\n" + c.postal + "\r\n"));
     }
+  }
+
+  // Whatever the boxes are given (a multi-line paste by the keyboard, a program's text), each
+  // keeps its first line, and the file stays eight lines that the next start reads cleanly.
+  void multiLineTextLeavesEightLines() {
+    Session s;
+    TForm1& w = s.Start();
+    ShowActive(w);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("栃木県\r\n鹿沼市\n上町"));
+    for (QLineEdit* box : {w.query_box->lineEdit(), w.old_code_box, w.new_code_box, w.pref_box}) {
+      box->setFocus();
+      box->selectAll();
+      QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(box->text(), QString::fromUtf8("栃木県"));
+      QTest::keyClicks(box, "x");
+      QCOMPARE(box->text(), QString::fromUtf8("栃木県x"));
+    }
+    w.SetQueryText("a\nb");
+    QCOMPARE(w.QueryText(), Bytes("a"));
+    QVERIFY(w.close());
+    const Bytes boxed = Sj("栃木県x");
+    QCOMPARE(SettingsBytes(),
+             JoinLines({"", "a", boxed, boxed, boxed, "131", "104", Sj(kPostalFileLayoutText)}));
+    s.services.boxes.clear();
+    QCOMPARE(s.Start().OldCodeText(), boxed);
+    QVERIFY(s.services.boxes.empty());
+
+    // The writer itself writes no value past a byte that would end its line or the file.
+    WriteSettings(kSettingsName, {"/d\r\n", "q\nr", "o\x1a", "n\rm", "p", "1", "2", "/y\n/z"});
+    QCOMPARE(SettingsBytes(), JoinLines({"/d", "q", "o", "n", "p", "1", "2", "/y"}));
   }
 
   void sevenLinesLeaveThePostalFileEmpty() {
