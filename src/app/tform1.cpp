@@ -22,6 +22,9 @@ TForm1::TForm1(WindowServices& services, QWidget* parent)
   BindEvents();
   move(104, 131);
   resize(595, 451);  // The outer size, less the frame once it is known (showEvent).
+  // Smaller, the panes would cover the boxes and the exit button would be cut off: the tool
+  // bar and the exit button reach x 473, and the result pane keeps a few lines below y 88.
+  setMinimumSize(480, 300);
   PlaceStatusLine();
   FitPanesToWindow();
   StartHintTracking();

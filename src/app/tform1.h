@@ -177,6 +177,13 @@ class TForm1 : public QMainWindow, public SearchHost {
   void CreateControls();
   void CreateMenu();
   void BindEvents();
+  // The start folder as Shift-JIS; false, after saying why, when Shift-JIS cannot name it.
+  bool TakeStartFolder(Bytes& dir);
+  // Reads the settings file into the controls and the window's edges; false, after telling
+  // the user, when the file is there but cannot be read.
+  bool ReadSettingsFile(Bytes& top, Bytes& left);
+  // Writes the settings file; one that could not be read at start is replaced only after the
+  // user agrees.
   void WriteSettingsFile();
   void PlaceStatusLine();
   // Sizes the frame to the layout's outer size once, as soon as the frame is known.
@@ -187,6 +194,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   bool outer_size_set_ = false;  // The layout's outer size is met once the frame is known.
 
   WindowServices& services_;
+  Bytes unread_settings_;      // A settings file that was there but could not be read.
   Bytes pref_text_;            // Shift-JIS copy of pref_box, kept in step with its edits.
   QString current_hint_;       // The status part last copied into the status line.
   QElapsedTimer events_turn_;  // Since the search last let pending events run.

@@ -81,5 +81,8 @@ Bytes QtWindowServices::CurrentDir() {
 void QtWindowServices::ChangeDir(const Bytes& dir) {
   nanbaru::ChangeDir(dir);
 }
+QString QtWindowServices::CurrentDirName() {
+  return QString::fromStdString(CurrentDirUtf8());
+}
 
 }  // namespace nanbaru

@@ -39,6 +39,9 @@ class WindowServices {
   // The process's current directory as Shift-JIS; both throw InOutError.
   virtual Bytes CurrentDir() = 0;
   virtual void ChangeDir(const Bytes& dir) = 0;
+  // The current directory as the system names it, to be shown when Shift-JIS cannot hold
+  // the name; throws InOutError.
+  virtual QString CurrentDirName() = 0;
 };
 
 // The real services: Qt's dialogs and message boxes, the system clipboard, the process's
@@ -55,6 +58,7 @@ class QtWindowServices : public WindowServices {
   void SetClipboardText(const QString& text) override;
   Bytes CurrentDir() override;
   void ChangeDir(const Bytes& dir) override;
+  QString CurrentDirName() override;
 };
 
 }  // namespace nanbaru

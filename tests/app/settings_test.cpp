@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
+#include <QScreen>
 #include <QTest>
 
 #include "app/settings_file.h"
@@ -76,20 +78,21 @@ class SettingsTest : public QObject {
     // Line 8 holds bytes no screen can show; the path must still come back byte for byte.
     const Bytes postal = HereDir() + "\x85\x40" + Sj("郵便/KEN_ALL.CSV");
     WriteSettingsLines({Sj("/古い/KEN_ALL.CSV"), Sj(" 栃木県　鹿沼市 "), " 322", "3220000 ",
-                        Sj("栃木県"), "  -20", "-1500", postal, Sj("九行目は読まれない")});
+                        Sj("栃木県"), "  -5", "-200", postal, Sj("九行目は読まれない")});
     TForm1& w = s.Start();
     QVERIFY(s.services.boxes.empty());
     QCOMPARE(w.QueryText(), Sj(" 栃木県　鹿沼市 "));
     QCOMPARE(w.OldCodeText(), Bytes(" 322"));
     QCOMPARE(w.NewCodeText(), Bytes("3220000 "));
     QCOMPARE(w.PrefText(), Sj("栃木県"));
-    QCOMPARE(w.pos(), QPoint(-1500, -20));
+    // Partly off the screen, the title bar still in reach: the place is kept.
+    QCOMPARE(w.pos(), QPoint(-200, -5));
     QCOMPARE(w.shared.DataFileName, postal);  // postal mode takes line 8
     QVERIFY(!HeldOpen(kSettingsName));
 
     QVERIFY(w.close());
     QCOMPARE(SettingsBytes(), JoinLines({postal, Sj(" 栃木県　鹿沼市 "), " 322", "3220000 ",
-                                         Sj("栃木県"), "-20", "-1500", postal}));
+                                         Sj("栃木県"), "-5", "-200", postal}));
   }
 
   // Bytes no screen shows come back as they were, until the user edits their box.
@@ -205,19 +208,66 @@ class SettingsTest : public QObject {
     QCOMPARE(w.shared.DataFileName, Sj("/郵電話.txt"));
   }
 
-  void aDirectoryShiftJisCannotHoldIsAnError() {
+  // Start-up names the folder and the reason in one message, as the command does.
+  void aDirectoryShiftJisCannotHoldIsNamedAtStart() {
     Session s;
-    QVERIFY(QDir().mkdir(QString::fromUtf8("café")));
-    QVERIFY(QDir::setCurrent(QString::fromUtf8("café")));
+    QVERIFY(QDir().mkdir(QString::fromUtf8("café 𠮷")));
+    QVERIFY(QDir::setCurrent(QString::fromUtf8("café 𠮷")));
     TForm1& w = s.Start();
-    const Bytes bad_name = Boxed(InOutMessage(io_code::kPathNotFound));
-    QCOMPARE(s.BoxTexts(), std::vector<Bytes>{bad_name});
+    QCOMPARE(s.services.boxes.size(), std::size_t{1});
+    const QString& told = s.services.boxes[0].text;
+    QVERIFY(told.contains(QDir::toNativeSeparators(QDir::currentPath())));
+    QVERIFY(told.contains(QStringLiteral("Shift-JIS")));
     QCOMPARE(w.start_folder, Sj(kStartFolderLayoutText));
+    const Bytes bad_name = Boxed(InOutMessage(io_code::kPathNotFound));
     // No mangled name is written anywhere, and the window stays.
     QVERIFY(!w.close());
     QCOMPARE(s.BoxTexts().back(), bad_name);
     QVERIFY(FilesHere().isEmpty());
     QVERIFY(QDir("..").entryList(QDir::Files | QDir::Hidden).isEmpty());
+  }
+
+  // A settings file that is there but cannot be read is named once at start; neither the
+  // chooser nor the close replaces it unless the user says はい.
+  void unreadableSettingsAreReplacedOnlyAfterYes() {
+    Session s;
+    // A folder in the file's place cannot be read on any system.
+    QVERIFY(QDir().mkdir(kSettingsName));
+    TForm1& w = s.Start();
+    QCOMPARE(s.services.boxes.size(), std::size_t{1});
+    QVERIFY(s.services.boxes[0].text.contains(ScreenText(HereDir() + kSettingsName)));
+    QCOMPARE(ShownLayout(w), Layout::kNone);
+
+    s.services.open_answers = {QString::fromUtf8("/x/KEN_ALL.CSV")};
+    w.ChoosePostalFileClick();
+    QCOMPARE(w.postal_file, Bytes("/x/KEN_ALL.CSV"));
+    QVERIFY(w.close());
+    QCOMPARE(s.services.questions.size(), std::size_t{2});
+    QCOMPARE(s.services.boxes.size(), std::size_t{2});  // The start's, and the chooser's prompt.
+    QVERIFY(QFileInfo(kSettingsName).isDir());
+
+    // Once the user agrees, the file is written, and later writes ask no more.
+    QVERIFY(QDir().rmdir(kSettingsName));
+    s.services.answers = {true};
+    w.show();
+    QVERIFY(w.close());
+    QVERIFY(SettingsBytes().ends_with("\r\n/x/KEN_ALL.CSV\r\n"));
+    w.show();
+    QVERIFY(w.close());
+    QCOMPARE(s.services.questions.size(), std::size_t{3});
+    QCOMPARE(s.services.boxes.size(), std::size_t{2});
+  }
+
+  // A place saved on screens no longer there opens in sight, and is written as it is.
+  void placeOffEveryScreenComesIntoSight() {
+    Session s;
+    WriteSettingsLines({"/x", "q", "", "", "p", "3000", "3000", "/x"});
+    TForm1& w = s.Start();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(w.frameGeometry().topLeft()));
+    QVERIFY(w.close());
+    QVERIFY(Contains(SettingsBytes(),
+                     "\r\n" + std::to_string(w.y()) + "\r\n" + std::to_string(w.x()) + "\r\n"));
   }
 
   // Every exit asks before leaving without the settings; はい leaves and writes nothing.

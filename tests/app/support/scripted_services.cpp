@@ -52,5 +52,8 @@ Bytes ScriptedServices::CurrentDir() {
 void ScriptedServices::ChangeDir(const Bytes& dir) {
   nanbaru::ChangeDir(dir);
 }
+QString ScriptedServices::CurrentDirName() {
+  return QString::fromStdString(CurrentDirUtf8());
+}
 
 }  // namespace nanbaru::test

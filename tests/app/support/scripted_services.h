@@ -48,6 +48,7 @@ class ScriptedServices : public WindowServices {
   void SetClipboardText(const QString& text) override { clipboard = text; }
   Bytes CurrentDir() override;
   void ChangeDir(const Bytes& dir) override;
+  QString CurrentDirName() override;
 };
 
 }  // namespace nanbaru::test
