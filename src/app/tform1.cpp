@@ -19,6 +19,7 @@ TForm1::TForm1(WindowServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
   CreateControls();
   CreateMenu();
+  CreateKeyboardCommands();
   BindEvents();
   move(104, 131);
   resize(595, 451);  // The outer size, less the frame once it is known (showEvent).

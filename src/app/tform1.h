@@ -176,6 +176,7 @@ class TForm1 : public QMainWindow, public SearchHost {
  private:
   void CreateControls();
   void CreateMenu();
+  void CreateKeyboardCommands();
   void BindEvents();
   // The start folder as Shift-JIS; false, after saying why, when Shift-JIS cannot name it.
   bool TakeStartFolder(Bytes& dir);

@@ -1,5 +1,5 @@
 // The window's controls as the layout defines them: parent, place and size at 96 dots per
-// inch, texts, hints, visibility and tab order.
+// inch, texts, hints and visibility.
 #include "app/tform1_layout.h"
 
 #include <QMenuBar>
@@ -173,14 +173,6 @@ void TForm1::CreateControls() {
   status_line->setFrameStyle(QFrame::Panel | QFrame::Raised);
   status_line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   status_line->setFixedHeight(25);
-
-  setTabOrder(query_box, result_pane);
-  setTabOrder(result_pane, exit_button);
-  setTabOrder(exit_button, new_code_box);
-  setTabOrder(new_code_box, old_code_box);
-  setTabOrder(old_code_box, pref_box);
-  setTabOrder(pref_box, collection_pane);
-  setTabOrder(collection_pane, clipboard_line_box);
 
   postal_file_dialog.file_name = QStringLiteral("*.*");
   // The list as the postal service publishes it can be chosen without unpacking it.

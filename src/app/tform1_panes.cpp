@@ -12,7 +12,8 @@ void TForm1::ResultPaneClick() {
 }
 
 void TForm1::ResultPaneDoubleClick() {
-  // The pane has already selected the word under the pointer, which lies on the clicked line.
+  // A double click has already selected the word under the pointer, on the clicked line; the
+  // menu's key leaves the caret where the user moved it.
   shared.CaretLine = PaneLineAt(*result_pane, result_pane->textCursor().selectionStart());
   AppendPaneBytes(*collection_pane, PaneLine(*result_pane, shared.CaretLine));
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs a window test program on a private X server with a window manager, where a window's
-# frame exists and becomes known only after the window is shown. Skips (77) without them.
+# Runs a window test program (or a script of key presses) on a private X server with a window
+# manager, where a window's frame exists and becomes known only after the window is shown.
+# Skips (77) without them.
 for tool in xvfb-run openbox xprop; do command -v "$tool" >/dev/null || exit 77; done
 # The program starts once the window manager has announced itself on the root window.
 exec xvfb-run -a -s "-screen 0 1024x768x24" sh -c '

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
+#include <algorithm>
+#include <functional>
 
 #include "app/fonts.h"
 #include "app/tform1_layout.h"
@@ -37,7 +39,7 @@ class WindowTest : public QObject {
     QCOMPARE(f.form->frameGeometry(), QRect(104, 131, 595, 451));
   }
 
-  void tabMovesThroughTheBoxesInLayoutOrder() {
+  void tabMovesInReadingOrder() {
     WindowFixture f;
     ShowActive(*f.form);
     // The code boxes are shown in postal mode only; tab order is checked where they show.
@@ -45,14 +47,65 @@ class WindowTest : public QObject {
     f.form->new_code_box->show();
     f.form->query_box->setFocus();
     const std::vector<QWidget*> order = {
-        f.form->result_pane, f.form->exit_button,     f.form->new_code_box, f.form->old_code_box,
-        f.form->pref_box,    f.form->collection_pane, f.form->query_box};
+        f.form->old_code_box,    f.form->new_code_box, f.form->pref_box, f.form->result_pane,
+        f.form->collection_pane, f.form->exit_button,  f.form->query_box};
     for (QWidget* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       // The query box takes the focus through its edit field.
       QWidget* focus = QApplication::focusWidget();
       QVERIFY(focus == next || focus->parentWidget() == next);
     }
+  }
+
+  // F10 opens the menu; every picture button's command and the collecting double click have
+  // a menu item with its shortcut shown beside it; the texts of the layout stay as they were.
+  void everyCommandFromTheKeyboard() {
+    WindowFixture f;
+    TForm1& w = *f.form;
+    ShowActive(w);
+    w.ClearResults();
+    for (const char* line : {"first", "second"}) w.AppendResult(line);
+    w.collection_pane->clear();
+    f.services.clipboard = Screen("栃木県\n鹿沼市");
+
+    w.query_box->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QTRY_VERIFY(w.settings_menu->isVisible());
+    QTest::keyClick(w.settings_menu, Qt::Key_Down);
+    QTest::keyClick(w.settings_menu, Qt::Key_Return);
+    QCOMPARE(f.services.save_calls.size(), std::size_t{1});
+
+    const auto caret_on_second = [&w] {
+      QTextCursor cursor(w.result_pane->document()->findBlockByNumber(1));
+      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+      w.result_pane->setTextCursor(cursor);
+      w.result_pane->setFocus();
+    };
+    const std::vector<std::pair<const char*, std::function<bool()>>> commands = {
+        {"Ctrl+S", [&] { return f.services.save_calls.size() == 2; }},
+        {"Ctrl+O", [&] { return f.services.open_calls.size() == 1; }},
+        {"Ctrl+T", [&] { return w.windowTitle() == Screen("ナンバル（電話）"); }},
+        {"Ctrl+P", [&] { return w.windowTitle() == Screen("ナンバル（郵便）"); }},
+        {"Ctrl+Shift+V", [&] { return w.QueryText() == Sj("栃木県"); }},
+        {"Ctrl+Return", [&] { return PaneLines(*w.collection_pane).front() == "second"; }},
+        {"Ctrl+Shift+C", [&] { return f.services.clipboard == "second"; }},
+    };
+    for (const auto& [keys, done] : commands) {
+      const QKeySequence sequence(QString::fromLatin1(keys));
+      const QList<QAction*> items = w.settings_menu->actions();
+      QVERIFY2(std::ranges::any_of(items, [&](QAction* a) { return a->shortcut() == sequence; }),
+               keys);
+      if (std::string_view(keys).starts_with("Ctrl+Shift+C") ||
+          std::string_view(keys).starts_with("Ctrl+Return")) {
+        caret_on_second();
+      }
+      QTest::keySequence(QApplication::focusWidget(), sequence);
+      QVERIFY2(done(), keys);
+    }
+    QCOMPARE(w.save_item->text(), Screen("集めたデータの保存"));
+    QCOMPARE(w.choose_postal_file_item->text(), Screen("郵便番号ファイル設定"));
+    QCOMPARE(w.exit_item->text(), Screen("終　了"));
+    QCOMPARE(w.settings_menu->title(), Screen("　設定"));
   }
 
   void hintsSplitIntoTipAndStatus() {
