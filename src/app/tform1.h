@@ -195,10 +195,11 @@ class TForm1 : public QMainWindow, public SearchHost {
   bool outer_size_set_ = false;  // The layout's outer size is met once the frame is known.
 
   WindowServices& services_;
-  Bytes unread_settings_;      // A settings file that was there but could not be read.
-  Bytes pref_text_;            // Shift-JIS copy of pref_box, kept in step with its edits.
-  QString current_hint_;       // The status part last copied into the status line.
-  QElapsedTimer events_turn_;  // Since the search last let pending events run.
+  Bytes unread_settings_;              // A settings file that was there but could not be read.
+  bool start_folder_unnamed_ = false;  // Shift-JIS cannot name the start folder.
+  Bytes pref_text_;                    // Shift-JIS copy of pref_box, kept in step with its edits.
+  QString current_hint_;               // The status part last copied into the status line.
+  QElapsedTimer events_turn_;          // Since the search last let pending events run.
 };
 
 }  // namespace nanbaru

@@ -68,6 +68,7 @@ bool TForm1::TakeStartFolder(Bytes& dir) {
   }
   // Every file of the window is named in Shift-JIS from this folder on: say so once, plainly,
   // instead of an error about a file name at every step.
+  start_folder_unnamed_ = true;
   services().ShowError(
       this, ProgramTitle(),
       ScreenText(Sj("起動したフォルダ「")) + services().CurrentDirName() +
@@ -123,6 +124,8 @@ bool TForm1::ReadSettingsFile(Bytes& top, Bytes& left) {
 }
 
 bool TForm1::FormClose() {
+  // The user was told at start that this folder keeps no settings.
+  if (start_folder_unnamed_) return true;
   return Guard([this] { WriteSettingsFile(); });
 }
 
