@@ -1,7 +1,11 @@
 # What the window needs beside it on Windows, gathered as Qt's deployment tool would (it is
 # not available here): Qt's libraries, the platform and style plugins in their folders, the
 # runtime of the compiler Qt was built with, and the Japanese text of Qt's own dialogs.
-# Each entry is "file|folder", the folder relative to the program's.
+# Each entry is "file|folder", the folder relative to the program's. Elsewhere the package's
+# dependencies bring all this.
+if(NOT WIN32)
+  return()
+endif()
 set(NANBARU_WINDOWS_RUNTIME
     "$<TARGET_FILE:Qt6::Core>|." "$<TARGET_FILE:Qt6::Gui>|." "$<TARGET_FILE:Qt6::Widgets>|."
     "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>|platforms"
