@@ -6,7 +6,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ccache pkg-config
-  libicu-dev libgtest-dev googletest libzip-dev
+  libicu-dev libgtest-dev googletest libzip-dev libcurl4-openssl-dev
+  # The update's tests: a loopback server and its test certificate
+  python3 openssl
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
   xvfb xauth openbox x11-utils xdotool xclip

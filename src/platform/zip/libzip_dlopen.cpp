@@ -37,7 +37,11 @@ const LibZip* LoadLibZip() {
         Bind(library, "zip_error_system_type", lib.error_system_type) &&
         Bind(library, "zip_error_code_system", lib.error_code_system) &&
         Bind(library, "zip_error_code_zip", lib.error_code_zip) &&
-        Bind(library, "zip_error_strerror", lib.error_strerror);
+        Bind(library, "zip_error_strerror", lib.error_strerror) &&
+        Bind(library, "zip_error_init", lib.error_init) &&
+        Bind(library, "zip_source_buffer_create", lib.source_buffer_create) &&
+        Bind(library, "zip_source_free", lib.source_free) &&
+        Bind(library, "zip_open_from_source", lib.open_from_source);
     return bound ? &lib : nullptr;
   }();
   return loaded;
