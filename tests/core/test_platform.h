@@ -32,6 +32,10 @@ bool FeedFifo(const std::string& path, const std::string& chunk, std::size_t rep
 // How many files and other handles the process holds open.
 std::optional<std::size_t> OpenHandleCount();
 
+// Points the user's data folder (UserDataFolder(), then `dir`/nanbaru) of this process and the
+// commands it starts at `dir` (UTF-8).
+void PointUserDataAt(const std::string& dir);
+
 // Resets the process's peak memory and reads it back, in kilobytes.
 bool ResetPeakMemory();
 std::optional<long> PeakMemoryKilobytes();

@@ -12,6 +12,11 @@ std::optional<FailingRead> FileFailingToRead() {
   return std::nullopt;
 }
 
+// The folder the program names from the variable, as Windows sets it for every process.
+void PointUserDataAt(const std::string& dir) {
+  SetEnvironmentVariableW(L"LOCALAPPDATA", Utf8Path(dir).c_str());
+}
+
 std::vector<Bytes> UnreadableFiles(const ScratchDir&) {
   return {};
 }
