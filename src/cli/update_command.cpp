@@ -85,20 +85,6 @@ void PointWindowAt(const std::filesystem::path& folder, const Bytes& list) {
   WriteSettings(path, lines);
 }
 
-// The edition to fetch is the one in use; a list that cannot be read is replaced by the
-// Shift-JIS list, the one the program comes with.
-ListEncoding KindOf(const Bytes& list_in_use) {
-  if (list_in_use.empty()) return ListEncoding::kShiftJis;
-  try {
-    const DatedList list = OpenDatedList(list_in_use);
-    const ListEncoding kind = TakeListEncoding(*list.reader);
-    list.reader->Close();
-    return kind;
-  } catch (const AppError&) {
-    return ListEncoding::kShiftJis;
-  }
-}
-
 std::string Json(const UpdateResult& result) {
   std::vector<std::string> added;
   std::vector<std::string> removed;
@@ -149,7 +135,10 @@ int RunUpdateCommand(std::span<char* const> raw_args) {
   if (args.values.contains("url")) {
     request.addresses = {args.Value("url")};
   } else if (request.from_file.empty()) {
-    request.addresses = ListAddressesOf(KindOf(request.list_in_use));
+    // The edition in use; an unreadable list is replaced by the Shift-JIS list, the one the
+    // program comes with.
+    request.addresses =
+        ListAddressesOf(ReadListKind(request.list_in_use).value_or(ListEncoding::kShiftJis));
   }
 
   UpdateResult result;

@@ -35,6 +35,17 @@ ListEdition ReadListEdition(const Bytes& path) {
   return {list.date, list.dated_by_member, text.kind(), text.size(), text.first_bad_line()};
 }
 
+std::optional<ListEncoding> ReadListKind(const Bytes& path) {
+  try {
+    const DatedList list = OpenDatedList(path);
+    const ListEncoding kind = TakeListEncoding(*list.reader);
+    list.reader->Close();
+    return kind;
+  } catch (const AppError&) {
+    return std::nullopt;
+  }
+}
+
 std::optional<std::time_t> ReadEditionDate(const Bytes& path) {
   try {
     const DatedList list = OpenDatedList(path);

@@ -35,6 +35,9 @@ DatedList OpenDatedList(const Bytes& path);
 // Reads the whole list. Throws as OpenDatedList.
 ListEdition ReadListEdition(const Bytes& path);
 
+// The kind alone, told from the list's first lines; none when it cannot be opened.
+std::optional<ListEncoding> ReadListKind(const Bytes& path);
+
 // The date alone, read from the archive's directory or the file system; none when the list
 // cannot be opened or gives none.
 std::optional<std::time_t> ReadEditionDate(const Bytes& path);
