@@ -3,17 +3,12 @@
 #include <dlfcn.h>
 
 #include "platform/errors.h"
+#include "platform/posix/library_symbols.h"
 #include "platform/sjis_codec.h"
 
 namespace nanbaru {
 
 namespace {
-
-template <typename Function>
-bool Bind(void* library, const char* name, Function*& function) {
-  function = reinterpret_cast<Function*>(dlsym(library, name));
-  return function != nullptr;
-}
 
 // Null when the library, one of its functions or its set-up is missing.
 const LibCurl* LoadLibCurl() {
@@ -22,13 +17,13 @@ const LibCurl* LoadLibCurl() {
     if (library == nullptr) return nullptr;
     static LibCurl lib;
     decltype(curl_global_init)* global_init = nullptr;
-    const bool bound = Bind(library, "curl_global_init", global_init) &&
-                       Bind(library, "curl_easy_init", lib.easy_init) &&
-                       Bind(library, "curl_easy_setopt", lib.easy_setopt) &&
-                       Bind(library, "curl_easy_perform", lib.easy_perform) &&
-                       Bind(library, "curl_easy_getinfo", lib.easy_getinfo) &&
-                       Bind(library, "curl_easy_cleanup", lib.easy_cleanup) &&
-                       Bind(library, "curl_easy_strerror", lib.easy_strerror);
+    const bool bound = BindSymbol(library, "curl_global_init", global_init) &&
+                       BindSymbol(library, "curl_easy_init", lib.easy_init) &&
+                       BindSymbol(library, "curl_easy_setopt", lib.easy_setopt) &&
+                       BindSymbol(library, "curl_easy_perform", lib.easy_perform) &&
+                       BindSymbol(library, "curl_easy_getinfo", lib.easy_getinfo) &&
+                       BindSymbol(library, "curl_easy_cleanup", lib.easy_cleanup) &&
+                       BindSymbol(library, "curl_easy_strerror", lib.easy_strerror);
     // Set up once, before any transfer, as libcurl asks.
     return bound && global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK ? &lib : nullptr;
   }();
