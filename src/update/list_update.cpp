@@ -20,11 +20,15 @@ namespace {
 
 using Step = UpdateProgress::Step;
 
+// Refuses a file larger than any list's archive, as a download is refused.
 std::string ReadWholeFile(const Bytes& path) {
   const std::unique_ptr<ByteSource> source = OpenFileSource(path);
   std::string bytes;
   char block[64 * 1024];
-  while (const std::size_t got = source->Read(block, sizeof block)) bytes.append(block, got);
+  while (const std::size_t got = source->Read(block, sizeof block)) {
+    bytes.append(block, got);
+    if (bytes.size() > kMaxListArchive) throw AppError(Sj("郵便番号データにしては大きすぎます"));
+  }
   source->Close();
   return bytes;
 }
