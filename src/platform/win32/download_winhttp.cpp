@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <winhttp.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -42,6 +43,7 @@ class InternetHandle {
   cancel.ThrowIfCancelled();
   switch (error) {
     case ERROR_WINHTTP_TIMEOUT:
+    case WSAETIMEDOUT:  // as Wine reports a stall
       throw DownloadError(
           Reason::kTimedOut,
           connected ? Sj("サーバーからの受信が" + std::to_string(options.stall_timeout_seconds) +
@@ -56,6 +58,9 @@ class InternetHandle {
     case ERROR_WINHTTP_SECURE_CERT_REVOKED:
     case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE:
       throw DownloadError(Reason::kUntrusted, Sj("サーバーの証明書を信頼できません"));
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
+      throw DownloadError(Reason::kUntrusted,
+                          Sj("サーバーの証明書を信頼できないか、暗号化した通信を始められません"));
     default:
       throw DownloadError(Reason::kNetwork,
                           Sj("サーバーと通信できません（WinHTTP " + std::to_string(error) + "）"));
@@ -191,11 +196,18 @@ bool Download(const std::string& url, const DownloadOptions& options, DownloadRe
     std::uint64_t received = 0;
     std::string block(64 * 1024, '\0');
     for (;;) {
-      DWORD got = 0;
-      if (!WinHttpReadData(request.get(), block.data(), static_cast<DWORD>(block.size()), &got)) {
+      // What has arrived is read as it is; a read of a whole block would wait for the block.
+      DWORD available = 0;
+      if (!WinHttpQueryDataAvailable(request.get(), &available)) {
         ThrowFailure(GetLastError(), true, options, cancel);
       }
       cancel.ThrowIfCancelled();
+      if (available == 0) break;
+      DWORD got = 0;
+      const DWORD asked = std::min<DWORD>(available, static_cast<DWORD>(block.size()));
+      if (!WinHttpReadData(request.get(), block.data(), asked, &got)) {
+        ThrowFailure(GetLastError(), true, options, cancel);
+      }
       if (got == 0) break;
       received += got;
       if (!receiver.Receive(std::string_view(block.data(), got))) return false;
