@@ -33,6 +33,10 @@ std::optional<FailingRead> FileFailingToRead() {
   return FailingRead{"/proc/self/mem", 1117};
 }
 
+bool TrustsTestCertificates() {
+  return true;
+}
+
 void PointUserDataAt(const std::string& dir) {
   setenv("XDG_DATA_HOME", dir.c_str(), 1);
 }

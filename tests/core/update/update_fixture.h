@@ -15,6 +15,7 @@
 #include "scratch_dir.h"
 #include "shared/file_bytes.h"
 #include "shared_data.h"
+#include "test_platform.h"
 #include "update/list_update.h"
 #include "zip/write_zip.h"
 
@@ -48,6 +49,7 @@ class UpdateTest : public testing::Test {
     if (port == "<missing>") GTEST_SKIP() << "no update server: run the tests through ctest";
     http_ = "http://127.0.0.1:" + port;
     https_ = "https://127.0.0.1:" + FileBytes(server_ + "/tls-port");
+    trusted_ = TrustsTestCertificates() ? https_ : http_;
     std::filesystem::create_directories(Utf8Path(dir_.Path("in use")));
     in_use_ = dir_.Path("in use/ken_all.zip");
     in_use_bytes_ = FileBytes(NANBARU_BUNDLED_DATA "/ken_all.zip");
@@ -99,6 +101,7 @@ class UpdateTest : public testing::Test {
   const std::string server_ = NANBARU_UPDATE_SERVER;
   std::string http_;
   std::string https_;
+  std::string trusted_;  // HTTPS where the test certificate can be trusted, else plain HTTP
   ScratchDir dir_;
   std::string in_use_;
   std::string in_use_bytes_;

@@ -17,8 +17,8 @@ namespace {
 TEST_F(UpdateTest, ANewerEditionReplacesTheListAndTellsWhatChanged) {
   const std::string newer = Serve("newer.zip", EditedList(true), LocalNoon(2026, 6, 26));
   // The first address fails as the old one does since the move; the second gives the list.
-  UpdateRequest request = Request(https_ + "/status/404");
-  request.addresses.push_back(https_ + "/files/" + newer);
+  UpdateRequest request = Request(trusted_ + "/status/404");
+  request.addresses.push_back(trusted_ + "/files/" + newer);
   QuietProgress quiet;
   const UpdateResult result = UpdateList(request, quiet, CancelFlag());
 
@@ -82,12 +82,12 @@ TEST_F(UpdateTest, BadAnswersAndBadListsChangeNothing) {
     bool trusted = true;
   };
   const std::vector<Case> cases = {
-      {"404 everywhere", {http_ + "/status/404", https_ + "/status/404"}, "HTTP 404"},
+      {"404 everywhere", {http_ + "/status/404", trusted_ + "/status/404"}, "HTTP 404"},
       {"a page with 200", {http_ + "/html"}, "HTMLのページ"},
-      {"untrusted certificate", {https_ + "/files/" + newer}, "証明書を信頼できません", false},
+      {"untrusted certificate", {https_ + "/files/" + newer}, "証明書を信頼でき", false},
       {"cut short", {http_ + "/cut/" + newer}, "途中で切れました"},
       {"stalled", {http_ + "/stall/" + newer}, "2秒間止まりました"},
-      {"redirect to plain http", {https_ + "/to-http/" + newer}, "https 以外"},
+      {"redirect to plain http", {trusted_ + "/to-http/" + newer}, "https 以外"},
       {"plain http elsewhere", {"http://example.invalid/ken_all.zip"}, "暗号化されない http"},
       {"no list in the archive",
        {http_ + "/files/" + no_list},
