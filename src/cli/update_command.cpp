@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_file.h"
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/cli_output.h"
@@ -13,10 +12,7 @@
 #include "platform/command_line.h"
 #include "platform/data_location.h"
 #include "platform/errors.h"
-#include "platform/native_name.h"
-#include "platform/paths.h"
 #include "platform/sjis_codec.h"
-#include "search/shared_state.h"
 #include "update/list_update.h"
 
 namespace nanbaru {
@@ -70,20 +66,6 @@ class TerminalProgress : public UpdateProgress {
   bool line_open_ = false;
   std::uint64_t last_step_ = 0;
 };
-
-// The window started from the menu keeps its settings in the same folder: its postal list
-// (line 8, and line 1 when it is in postal mode) becomes the new one.
-void PointWindowAt(const std::filesystem::path& folder, const Bytes& list) {
-  Bytes sjis_folder;
-  if (!ShiftJisName(folder.native(), sjis_folder)) return;
-  const Bytes path = SettingsPath(sjis_folder);
-  if (ProbePath(path) != PathKind::kFile) return;
-  SettingsLines lines;
-  ReadSettings(path, [&](int line, const Bytes& text) { lines[line - 1] = text; });
-  if (!IsPhonePath(lines[0])) lines[0] = list;
-  lines[kSettingsLineCount - 1] = list;
-  WriteSettings(path, lines);
-}
 
 std::string Json(const UpdateResult& result) {
   std::vector<std::string> added;
@@ -150,11 +132,6 @@ int RunUpdateCommand(std::span<char* const> raw_args) {
     Complain(SjisToUtf8(e.message()));
     Complain("the list in use is unchanged");
     return 1;
-  }
-  try {
-    PointWindowAt(request.folder, result.list);
-  } catch (const AppError& e) {
-    Complain("the window's settings still name the old list: " + SjisToUtf8(e.message()));
   }
   Complain("the list is now the " +
            (result.edition.date ? EditionDateText(*result.edition.date) : "undated") +
