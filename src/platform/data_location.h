@@ -8,9 +8,11 @@
 
 namespace nanbaru {
 
-// The bundled national list and area-code file, by their names in the data folder (the list
-// is the published archive, or its unpacked list in a build that cannot read archives).
+// The bundled national list, business-office list and area-code file, by their names in the
+// data folder (each list is the published archive, or its unpacked list in a build that
+// cannot read archives).
 inline constexpr std::string_view kBundledPostalList = NANBARU_BUNDLED_LIST;
+inline constexpr std::string_view kBundledOfficeList = NANBARU_BUNDLED_OFFICE_LIST;
 inline constexpr std::string_view kBundledAreaFile = "郵電話.txt";
 
 // A bundled data file such as kBundledPostalList (a Shift-JIS path): in the build tree
