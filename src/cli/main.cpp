@@ -25,6 +25,7 @@ struct Command {
 
 constexpr std::array kCommands = {
     Command{"postal", nanbaru::kPostalUsage, nanbaru::RunPostalCommand},
+    Command{"office", nanbaru::kOfficeUsage, nanbaru::RunOfficeCommand},
     Command{"area", nanbaru::kAreaUsage, nanbaru::RunAreaCommand},
     Command{"info", nanbaru::kInfoUsage, nanbaru::RunInfoCommand},
     Command{"update", nanbaru::kUpdateUsage, nanbaru::RunUpdateCommand},
@@ -44,11 +45,12 @@ std::string Synopsis() {
 std::string Usage() {
   return Synopsis() +
          "\n"
-         "postal searches the national postal-code list and area the area-code file, as the\n"
-         "window does, and prints what the window's result pane would show. postal reads the\n"
-         "list the last update wrote, else the bundled one. info tells that list's edition\n"
-         "date, kind and record count. update fetches its current edition, checks it whole,\n"
-         "puts it into the user's data folder and prints the records added and removed.\n"
+         "postal searches the national postal-code list, office the list of business offices\n"
+         "and area the area-code file, as the window does, and prints what the window's result\n"
+         "pane would show. postal reads the list the last update wrote, else the bundled one.\n"
+         "info tells that list's edition date, kind and record count. update fetches its\n"
+         "current edition, checks it whole, puts it into the user's data folder and prints the\n"
+         "records added and removed.\n"
          "\n"
          "options:\n"
          "  --file F   the data file (default: the list of the command, as above)\n"

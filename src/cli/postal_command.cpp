@@ -1,6 +1,7 @@
 #include "cli/postal_command.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/search_command.h"
+#include "platform/data_location.h"
 #include "platform/sjis_codec.h"
 #include "search/postal_search.h"
 
@@ -17,20 +19,19 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kValueOptions = {"file", "old", "new", "pref"};
 
-}  // namespace
-
-int RunPostalCommand(std::span<char* const> raw_args) {
+int RunListCommand(std::span<char* const> raw_args, const char* usage,
+                   std::optional<Bytes> (*list_file)(const CliArgs&), void (*search)(SearchHost&)) {
   const CliArgs args = ParseArgs(raw_args, kValueOptions);
-  if (args.help) return PrintUsage(kPostalUsage);
+  if (args.help) return PrintUsage(usage);
   CliHost host;
   host.query = args.query.value_or(Bytes());
   host.old_code = args.Value("old");
   host.new_code = args.Value("new");
   host.pref = args.Value("pref");
   // Without a path the search asks for a file, as the window would.
-  host.shared.DataFileName = PostalListFile(args).value_or(Bytes());
+  host.shared.DataFileName = list_file(args).value_or(Bytes());
 
-  const std::optional<Bytes> error = CatchSearchError([&] { RunPostalSearch(host); });
+  const std::optional<Bytes> error = CatchSearchError([&] { search(host); });
 
   std::vector<std::string> failures;
   if (error) failures.push_back(SjisToUtf8(*error));
@@ -39,6 +40,20 @@ int RunPostalCommand(std::span<char* const> raw_args) {
                                                         : OpenFailure(host));
   }
   return FinishSearch(host, args.mode, error, failures);
+}
+
+}  // namespace
+
+int RunPostalCommand(std::span<char* const> args) {
+  return RunListCommand(args, kPostalUsage, PostalListFile, RunPostalSearch);
+}
+
+int RunOfficeCommand(std::span<char* const> args) {
+  // Updates fetch the national list only: the office list defaults to the bundled one.
+  const auto office_list = [](const CliArgs& parsed) {
+    return DataFile(parsed, kBundledOfficeList);
+  };
+  return RunListCommand(args, kOfficeUsage, office_list, RunOfficeSearch);
 }
 
 }  // namespace nanbaru

@@ -24,4 +24,16 @@ inline std::size_t SjisCharLength(std::string_view text, std::size_t at) {
   return IsSjisLeadByte(text[at]) && at + 1 < text.size() && IsSjisTrailByte(text[at + 1]) ? 2 : 1;
 }
 
+// The length of the longest start of `text` that is whole characters and at most `limit`
+// bytes.
+inline std::size_t WholeCharactersWithin(std::string_view text, std::size_t limit) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t next = end + SjisCharLength(text, end);
+    if (next > limit) break;
+    end = next;
+  }
+  return end;
+}
+
 }  // namespace nanbaru

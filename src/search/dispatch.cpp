@@ -19,7 +19,7 @@ void HandleQueryKey(SearchHost& host, char key) {
   // The postal search repeats this copy and then sets its own key.
   TakeCodeFromBoxes(host);
   host.Shared().SearchText = Trim(host.QueryText());
-  RunPostalSearch(host);
+  RunListSearch(host);
 }
 
 }  // namespace nanbaru

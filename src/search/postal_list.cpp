@@ -1,11 +1,14 @@
 #include "search/postal_list.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/errors.h"
 #include "platform/sjis_codec.h"
 #include "platform/zip_archive.h"
+#include "search/list_fields.h"
+#include "search/office_record.h"
 
 namespace nanbaru {
 
@@ -31,27 +34,62 @@ std::string AsciiLower(std::string_view text) {
   return lower;
 }
 
-bool IsListName(std::string_view lower_name) {
+// What each kind of list is called in the messages, and the names of its member.
+struct KindNames {
+  const char* data;  // UTF-8
+  std::vector<std::string_view> members;
+};
+
+const KindNames& NamesOf(ListKind kind) {
+  static const KindNames kNational{"郵便番号データ", {"ken_all.csv", "utf_ken_all.csv"}};
+  static const KindNames kOffice{"事業所の郵便番号データ", {"jigyosyo.csv"}};
+  return kind == ListKind::kOffice ? kOffice : kNational;
+}
+
+bool IsListName(std::string_view lower_name, const KindNames& names) {
   const std::size_t slash = lower_name.rfind('/');
   const std::string_view base =
       slash == std::string_view::npos ? lower_name : lower_name.substr(slash + 1);
-  return base == "ken_all.csv" || base == "utf_ken_all.csv";
+  return std::find(names.members.begin(), names.members.end(), base) != names.members.end();
 }
 
-// The member named KEN_ALL.CSV or utf_ken_all.csv in any case and any folder, else the only
-// .csv member.
-std::size_t ListMember(const std::vector<ZipMember>& members) {
+// The member the kind names, in any case and any folder, else the only .csv member.
+std::size_t ListMember(const std::vector<ZipMember>& members, const KindNames& names) {
   std::vector<std::size_t> csv;
   for (std::size_t i = 0; i < members.size(); ++i) {
     const std::string lower = AsciiLower(members[i].name);
-    if (IsListName(lower)) return i;
+    if (IsListName(lower, names)) return i;
     if (lower.ends_with(".csv")) csv.push_back(i);
   }
-  if (csv.empty()) throw AppError(Sj("ZIPファイルに郵便番号データ（CSVファイル）がありません"));
+  if (csv.empty())
+    throw AppError(Sj("ZIPファイルに") + Sj(names.data) + Sj("（CSVファイル）がありません"));
   if (csv.size() > 1) {
-    throw AppError(Sj("ZIPファイルにCSVファイルが複数あり、どれが郵便番号データか分かりません"));
+    throw AppError(Sj("ZIPファイルにCSVファイルが複数あり、どれが") + Sj(names.data) +
+                   Sj("か分かりません"));
   }
   return csv.front();
+}
+
+// The first line of the list's first bytes, past a UTF-8 byte-order mark.
+std::string_view FirstRecord(std::string_view head) {
+  if (head.starts_with(kByteOrderMark)) head.remove_prefix(kByteOrderMark.size());
+  return head.substr(0, head.find('\r'));
+}
+
+// A record of the national list in either edition: 15 fields, the new code in field 3.
+bool IsNationalRecord(std::string_view line) {
+  const std::vector<ListField> fields = SplitListLine(line);
+  return fields.size() == 15 && IsSevenDigitCode(fields[2]);
+}
+
+// The office list is published in Shift-JIS only; its first record decides.
+bool IsOfficeList(std::string_view head) {
+  return ParseOfficeLine(FirstRecord(head)).has_value() && !LooksLikeUtf8(head);
+}
+
+// The list at `path` is not what the search needs: `why` (UTF-8) follows its name.
+[[noreturn]] void Refuse(const Bytes& path, const char* why) {
+  throw AppError(Sj("「") + path + Sj(why));
 }
 
 }  // namespace
@@ -80,7 +118,8 @@ bool LooksLikeUtf8(std::string_view head) {
   return good > bad;
 }
 
-std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, const Bytes& path) {
+std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, const Bytes& path,
+                                           ListKind kind) {
   bool zipped = false;
   try {
     zipped = LooksLikeZip(file->Peek(4));
@@ -90,15 +129,53 @@ std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, con
   if (!zipped) return file;
   file->Close();
   const std::unique_ptr<ZipArchive> archive = OpenZipArchive(path);
-  return std::make_unique<TextReader>(archive->OpenMember(ListMemberIndex(*archive)));
+  return std::make_unique<TextReader>(archive->OpenMember(ListMemberIndex(*archive, kind)));
 }
 
-std::size_t ListMemberIndex(const ZipArchive& archive) {
-  const std::size_t index = ListMember(archive.Members());
+std::size_t ListMemberIndex(const ZipArchive& archive, ListKind kind) {
+  const KindNames& names = NamesOf(kind);
+  const std::size_t index = ListMember(archive.Members(), names);
   if (archive.Members()[index].encrypted) {
-    throw AppError(Sj("ZIPファイルの郵便番号データが暗号化されていて読めません"));
+    throw AppError(Sj("ZIPファイルの") + Sj(names.data) + Sj("が暗号化されていて読めません"));
   }
   return index;
+}
+
+void CheckListKind(TextReader& list, const Bytes& path, ListKind kind) {
+  std::string_view head;
+  try {
+    head = list.Peek(kSample);
+  } catch (const InOutError&) {
+    return;
+  }
+  const bool office = IsOfficeList(head);
+  if (kind == ListKind::kNational) {
+    if (office) {
+      Refuse(path,
+             "」は事業所の郵便番号データです。郵便番号の検索には全国の郵便番号データ"
+             "（ken_all.zip など）を選び、事業所は事業所の郵便番号検索で探して下さい");
+    }
+    return;
+  }
+  if (office) return;
+  if (IsNationalRecord(FirstRecord(head))) {
+    Refuse(path,
+           "」は全国の郵便番号データです。事業所の郵便番号検索には事業所の郵便番号データ"
+           "（jigyosyo.zip など）を選び、地名や町域は郵便番号の検索で探して下さい");
+  }
+  Refuse(path, "」は事業所の郵便番号データ（jigyosyo.zip など）の形をしていません");
+}
+
+bool HoldsOfficeList(SearchHost& host, const Bytes& path) {
+  try {
+    const std::unique_ptr<TextReader> list =
+        OpenListMember(host.OpenDataFile(path), path, ListKind::kOffice);
+    const bool office = IsOfficeList(list->Peek(kSample));
+    list->Close();
+    return office;
+  } catch (const AppError&) {
+    return false;
+  }
 }
 
 ListEncoding TakeListEncoding(TextReader& list) {

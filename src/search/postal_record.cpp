@@ -86,8 +86,7 @@ Bytes FormatPostalResult(const PostalRecord& record) {
   // A three-digit old code takes the width of a five-digit one.
   Bytes old_code = record.old_code;
   if (old_code.size() == 3) old_code += "  ";
-  Bytes prefecture = record.prefecture;
-  if (prefecture.size() < 8) prefecture.resize(8, ' ');
+  const Bytes prefecture = PrefectureColumn(record.prefecture);
   Bytes new_code = record.new_code;
   Insert("-", new_code, 4);
   // The value, not the length, decides: a code above 1000 reads as 322-01, any other keeps
@@ -109,6 +108,19 @@ Bytes FormatPostalResult(const PostalRecord& record) {
   line += ' ';
   line += record.town;
   return line;
+}
+
+Bytes PostalResultLine(std::string_view line, Bytes& prefecture) {
+  PostalRecord record = ParsePostalLine(line);
+  Bytes result = FormatPostalResult(record);
+  prefecture = std::move(record.prefecture);
+  return result;
+}
+
+Bytes PrefectureColumn(const Bytes& prefecture) {
+  Bytes column = prefecture;
+  if (column.size() < 8) column.resize(8, ' ');
+  return column;
 }
 
 }  // namespace nanbaru

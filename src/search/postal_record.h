@@ -20,6 +20,11 @@ PostalRecord ParsePostalLine(std::string_view line);
 // Aligned columns: old code, new code, prefecture, city, town. Throws ConvertError when the
 // trimmed old code is not a whole number.
 Bytes FormatPostalResult(const PostalRecord& record);
+// The result line of a line of the list, and the prefecture it names; throws as
+// FormatPostalResult does.
+Bytes PostalResultLine(std::string_view line, Bytes& prefecture);
+// The prefecture as a result line shows it: padded with spaces to the width of the longest.
+Bytes PrefectureColumn(const Bytes& prefecture);
 
 // True for a line in the layout of the national list, in either edition: fifteen fields
 // apart by commas, the local government code (five digits), the old code (three digits and

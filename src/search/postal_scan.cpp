@@ -4,7 +4,9 @@
 #include "common/number.h"
 #include "platform/errors.h"
 #include "platform/sjis_codec.h"
+#include "search/office_record.h"
 #include "search/postal_record.h"
+#include "search/reading_fold.h"
 
 namespace nanbaru {
 
@@ -21,26 +23,41 @@ Bytes InList(const Bytes& sjis, ListEncoding encoding) {
   return encoding == ListEncoding::kUtf8 ? SjisToUtf8(sjis) : sjis;
 }
 
+// What sets the lists apart in a scan.
+struct ListRules {
+  ListEncoding encoding;
+  // The national list ends a seven-digit search at its first line; in the office list
+  // several offices share a code, so every one is listed.
+  bool first_code_only;
+  // The result line of a listed (Shift-JIS) line, and the prefecture it names.
+  Bytes (*result_line)(std::string_view line, Bytes& prefecture);
+  // The query's reading, folded; lines whose reading column holds it are listed as well.
+  Bytes reading;
+};
+
 class PostalScan {
  public:
   // The key and the prefecture are taken here, once: what the user types while the scan
   // lets events run is for the next search.
-  PostalScan(SearchHost& host, KeyKind kind, ListEncoding encoding)
+  PostalScan(SearchHost& host, KeyKind kind, ListRules rules)
       : host_(host),
+        rules_(std::move(rules)),
         seven_digit_(kind == KeyKind::kSevenDigit),
-        utf8_(encoding == ListEncoding::kUtf8),
+        utf8_(rules_.encoding == ListEncoding::kUtf8),
         pref_(host.PrefText()),
-        key_in_list_(InList(host.Shared().SearchText, encoding)),
-        pref_in_list_(InList(pref_, encoding)) {}
+        key_in_list_(InList(host.Shared().SearchText, rules_.encoding)),
+        pref_in_list_(InList(pref_, rules_.encoding)) {}
 
   int Run(TextReader& reader);
 
  private:
   // Tests one line just read; false when the scan ends with it.
   bool TestLine(std::string_view line);
+  bool Matches(std::string_view line) const;
   void List(std::string_view line);
 
   SearchHost& host_;
+  const ListRules rules_;
   const bool seven_digit_;
   const bool utf8_;
   const Bytes pref_;  // as the prefecture box held it when the scan began
@@ -57,8 +74,9 @@ int PostalScan::Run(TextReader& reader) {
   const ByteSearcher searcher(key_in_list_);
   for (;;) {
     std::string_view line;
-    if (prefecture_reached_) {
-      // From here every line is tested for the prefecture, so each is read on its own.
+    if (prefecture_reached_ || !rules_.reading.empty()) {
+      // From here every line is tested for the prefecture, and with a reading every line may
+      // be listed, so each is read on its own.
       if (reader.AtEnd()) break;
       line = reader.ReadLine();
       if (interleave) host_.ProcessEvents();
@@ -75,9 +93,9 @@ int PostalScan::Run(TextReader& reader) {
 }
 
 bool PostalScan::TestLine(std::string_view line) {
-  if (Contains(line, key_in_list_)) {
+  if (Matches(line)) {
     if (pref_.empty() || Contains(line, pref_in_list_)) List(line);
-    if (seven_digit_) return false;
+    if (seven_digit_ && rules_.first_code_only) return false;
     if (!pref_.empty() && Contains(last_prefecture_, pref_)) prefecture_reached_ = true;
     if (count_ == kPostalResultLimit) {
       host_.AppendResult(Sj(" 検索数　過多 "));
@@ -93,6 +111,11 @@ bool PostalScan::TestLine(std::string_view line) {
   return true;
 }
 
+bool PostalScan::Matches(std::string_view line) const {
+  return Contains(line, key_in_list_) ||
+         (!rules_.reading.empty() && ReadingContains(OfficeReading(line), rules_.reading));
+}
+
 void PostalScan::List(std::string_view line) {
   Bytes sjis;
   if (utf8_) {
@@ -101,17 +124,20 @@ void PostalScan::List(std::string_view line) {
     }
     line = sjis;
   }
-  PostalRecord record = ParsePostalLine(line);
-  host_.AppendResult(FormatPostalResult(record));
+  host_.AppendResult(rules_.result_line(line, last_prefecture_));
   ++count_;
   host_.SetCountLabel("  " + IntToStr(count_));
-  last_prefecture_ = std::move(record.prefecture);
 }
 
 }  // namespace
 
 int ScanPostalFile(SearchHost& host, TextReader& reader, KeyKind kind, ListEncoding encoding) {
-  return PostalScan(host, kind, encoding).Run(reader);
+  return PostalScan(host, kind, {encoding, true, PostalResultLine, Bytes()}).Run(reader);
+}
+
+int ScanOfficeFile(SearchHost& host, TextReader& reader, KeyKind kind, const Bytes& reading) {
+  return PostalScan(host, kind, {ListEncoding::kShiftJis, false, OfficeResultLine, reading})
+      .Run(reader);
 }
 
 }  // namespace nanbaru

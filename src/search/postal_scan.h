@@ -1,6 +1,6 @@
 #pragma once
-// The line-by-line part of the postal search: which lines of the data file are listed and
-// where the scan stops.
+// The line-by-line part of the postal searches: which lines of the list are listed and where
+// the scan stops.
 
 #include "common/text_reader.h"
 #include "search/postal_list.h"
@@ -20,5 +20,10 @@ inline constexpr int kPostalResultLimit = 700;
 // line is converted to Shift-JIS before it is formatted; a listed line that is not well-formed
 // UTF-8 ends the scan with an AppError.
 int ScanPostalFile(SearchHost& host, TextReader& reader, KeyKind kind, ListEncoding encoding);
+
+// The same scan over the business-office list (Shift-JIS): a seven-digit code lists every
+// office that has it, a non-empty `reading` (FoldReading) also lists the lines whose reading
+// column holds it, and a listed line of another layout ends the scan with an AppError.
+int ScanOfficeFile(SearchHost& host, TextReader& reader, KeyKind kind, const Bytes& reading);
 
 }  // namespace nanbaru

@@ -7,6 +7,7 @@
 #include "search/postal_list.h"
 #include "search/postal_scan.h"
 #include "search/query_normalise.h"
+#include "search/reading_fold.h"
 #include "search/search_key.h"
 
 namespace nanbaru {
@@ -41,7 +42,7 @@ void AppendClosingLines(SearchHost& host, int count) {
 }
 
 // Everything after the busy colour is claimed; the caller gives it back on an error.
-void Search(SearchHost& host) {
+void Search(SearchHost& host, ListKind kind) {
   TakeCodeFromBoxes(host);
   NormalisePostalQuery(host);
   host.SetCountLabel(host.QueryText());
@@ -54,15 +55,19 @@ void Search(SearchHost& host) {
     host.SetQueryBusy(false);
     return;
   }
-  // A damaged archive is reported before the result pane is touched, so earlier results stand.
-  const std::unique_ptr<TextReader> list =
-      OpenListMember(std::move(file), host.Shared().DataFileName);
+  // A damaged archive or the wrong list is reported before the result pane is touched, so
+  // earlier results stand.
+  const Bytes& path = host.Shared().DataFileName;
+  const std::unique_ptr<TextReader> list = OpenListMember(std::move(file), path, kind);
+  CheckListKind(*list, path, kind);
   host.ClearResults();
   host.SetStatusColour(StatusColour::kRed);
   host.SetStatus(Sj("　現在　検索中"));
   host.SetCountLabel(host.Shared().SearchText);
 
-  const int count = ScanPostalFile(host, *list, key.kind, TakeListEncoding(*list));
+  const int count = kind == ListKind::kOffice
+                        ? ScanOfficeFile(host, *list, key.kind, FoldReading(host.QueryText()))
+                        : ScanPostalFile(host, *list, key.kind, TakeListEncoding(*list));
 
   AppendClosingLines(host, count);
   host.SetStatusColour(StatusColour::kBlack);
@@ -75,19 +80,31 @@ void Search(SearchHost& host) {
   host.SetQueryBusy(false);
 }
 
-}  // namespace
-
-void RunPostalSearch(SearchHost& host) {
+void Run(SearchHost& host, ListKind kind) {
   if (host.QueryBusy()) return;
   if (host.QueryText().empty()) return;
   host.SetQueryBusy(true);
   try {
-    Search(host);
+    Search(host, kind);
   } catch (...) {
     // The data file is closed by now; the next search must be able to start.
     host.SetQueryBusy(false);
     throw;
   }
+}
+
+}  // namespace
+
+void RunPostalSearch(SearchHost& host) {
+  Run(host, ListKind::kNational);
+}
+
+void RunOfficeSearch(SearchHost& host) {
+  Run(host, ListKind::kOffice);
+}
+
+void RunListSearch(SearchHost& host) {
+  Run(host, host.Shared().OfficeMode ? ListKind::kOffice : ListKind::kNational);
 }
 
 }  // namespace nanbaru

@@ -66,13 +66,35 @@ TEST(Cli, MissingFileOrFolderPrintsGuidanceAndFails) {
   EXPECT_NE(json.out.find("\"error\":null,\"chooser_opened\":true"), std::string::npos);
 }
 
-TEST(Cli, BusinessOfficeListEndsWithTheConversionError) {
-  const Outcome run = RunSearchCommand({"postal", "--json", "--file", kBusinessList, "鹿沼市"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.out.find("\"status\":\"　現在　検索中\",\"status_colour\":\"red\""),
-            std::string::npos);
-  EXPECT_NE(run.out.find("\"error\":\"'ｶﾇﾏ ｾﾞｲﾑｼﾖ' は整数ではありません\""), std::string::npos);
-  EXPECT_EQ(run.err, "nanbaru-search: 'ｶﾇﾏ ｾﾞｲﾑｼﾖ' は整数ではありません\n");
+// Each list's command refuses the other list, saying which it is, and lists nothing.
+TEST(Cli, EachListsCommandRefusesTheOtherList) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"postal", kBusinessList + "」は事業所の郵便番号データです。"},
+      {"office", kNationalList + "」は全国の郵便番号データです。"},
+  };
+  for (const auto& [command, refusal] : cases) {
+    const Bytes& other = command == "postal" ? kBusinessList : kNationalList;
+    const Outcome run = RunSearchCommand({command, "--json", "--file", other, "鹿沼市"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"result_pane\":\"\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"error\":\"「" + refusal), std::string::npos) << run.out;
+    EXPECT_TRUE(run.err.starts_with("nanbaru-search: 「" + refusal)) << run.err;
+  }
+}
+
+TEST(Cli, OfficeCommandSearchesTheBundledOfficeList) {
+  const Outcome run = RunSearchCommand({"office", "鹿沼市役所"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+            " 322-8601  栃木県   鹿沼市 今宮町１６８８－１（鹿沼郵便局私書箱第４号）  鹿沼市役所  "
+            "私書箱");
+  EXPECT_NE(run.out.find("検索終了 2件です。"), std::string::npos);
+  // The list as published, zipped, lists what it lists unpacked.
+  for (const char* query : {"かぬましやくしょ", "3108282"}) {
+    EXPECT_EQ(RunSearchCommand({"office", "--sjis", query}).out,
+              RunSearchCommand({"office", "--sjis", "--file", kBusinessList, query}).out)
+        << query;
+  }
 }
 
 TEST(Cli, InvalidShiftJisInTheFileShowsAsReplacementCharacters) {
@@ -105,6 +127,7 @@ TEST(Cli, BadUsage) {
   const Outcome help = RunSearchCommand({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("nanbaru-search postal"), std::string::npos);
+  EXPECT_NE(help.out.find("nanbaru-search office"), std::string::npos);
   EXPECT_EQ(RunSearchCommand({"--version"}).out, "nanbaru-search " NANBARU_VERSION "\n");
 }
 

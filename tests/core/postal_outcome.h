@@ -1,5 +1,6 @@
 #pragma once
-// A postal search run on a FakeHost to its end, or to the error that ends it.
+// A postal search (of the office list in office mode) run on a FakeHost to its end, or to the
+// error that ends it.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ struct PostalOutcome {
 inline PostalOutcome RunPostalToOutcome(FakeHost& host) {
   PostalOutcome outcome;
   try {
-    RunPostalSearch(host);
+    RunListSearch(host);
   } catch (const AppError& e) {
     outcome.error = e.message();
   }

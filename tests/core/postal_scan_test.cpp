@@ -152,13 +152,5 @@ TEST(PostalScan, BinaryFileGivesWhatThePlainScanGives) {
   }
 }
 
-TEST(PostalScan, BusinessOfficeListChosenByMistakeEndsWithTheConversionError) {
-  const Bytes& path = kBusinessList;
-  const Outcome got = Search(path, Sj("鹿沼市"), Sj("栃木県"), false);
-  EXPECT_EQ(got.error, Sj("'ｶﾇﾏ ｾﾞｲﾑｼﾖ' は整数ではありません"));
-  EXPECT_TRUE(got.results.empty());
-  ExpectAsPlainScan(path, Sj("鹿沼市"), "");
-}
-
 }  // namespace
 }  // namespace nanbaru

@@ -157,6 +157,37 @@ TEST(ZipList, BadInputEndsWithAClearMessage) {
   EXPECT_NE(command.err.find("CSVファイルが複数あり"), std::string::npos) << command.err;
 }
 
+// Each list takes its own member from an archive holding both, and names itself when the
+// archive fails it.
+TEST(ZipList, OfficeListIsItsOwnMember) {
+  ScratchDir dir;
+  const std::string office =
+      Sj("09205,\"ｶﾇﾏｼﾔｸｼﾖ\",\"鹿沼市役所\",\"栃木県\",\"鹿沼市\",\"今宮町\",\"１\","
+         "\"3228601\",\"322  \",\"鹿沼\",1,0,0\r\n");
+  const std::string both =
+      WriteZip(dir, "both.zip", {{"KEN_ALL.CSV", SampleList(3)}, {"data/Jigyosyo.csv", office}});
+  FakeHost host;
+  host.shared.DataFileName = both;
+  host.shared.OfficeMode = true;
+  host.query = Sj("かぬま");
+  EXPECT_EQ(RunPostalToOutcome(host).results.front(),
+            Sj(" 322-8601  栃木県   鹿沼市 今宮町１  鹿沼市役所  私書箱"));
+  EXPECT_EQ(Search(both).results.size(), 5u);
+
+  const std::pair<std::string, const char*> cases[] = {
+      {WriteZip(dir, "none.zip", {{"JIGYOSYO.TXT", office}}),
+       "ZIPファイルに事業所の郵便番号データ（CSVファイル）がありません"},
+      {WriteZip(dir, "two.zip", {{"a.csv", office}, {"b.csv", office}}),
+       "ZIPファイルにCSVファイルが複数あり、どれが事業所の郵便番号データか分かりません"},
+      {WriteZip(dir, "secret.zip", {{"JIGYOSYO.CSV", office, false, true}}),
+       "ZIPファイルの事業所の郵便番号データが暗号化されていて読めません"},
+  };
+  for (const auto& [path, error] : cases) {
+    host.shared.DataFileName = path;
+    EXPECT_EQ(RunPostalToOutcome(host).error, Sj(error)) << path;
+  }
+}
+
 TEST(ZipList, Utf8EditionIsToldByContentWithOrWithoutItsMark) {
   const std::string sjis = Sj("01101,\"060  \",\"0600000\",\"ﾎｯｶｲﾄﾞｳ\"");
   const std::string utf8 = "01101,\"060  \",\"0600000\",\"ホッカイドウ\"";
