@@ -49,6 +49,8 @@ void TForm1::BindEvents() {
   bind(postal_mode_picture, &PictureLabel::doubleClicked, &TForm1::PhoneModeClick);
   bind(postal_mode_button, &QToolButton::clicked, &TForm1::PostalModeClick);
   bind(phone_mode_picture, &PictureLabel::doubleClicked, &TForm1::PostalModeClick);
+  bind(office_mode_picture, &PictureLabel::doubleClicked, &TForm1::PostalModeClick);
+  bind(office_mode_item, &QAction::triggered, &TForm1::OfficeModeClick);
   bind(copy_button, &QToolButton::clicked, &TForm1::CopySelectionClick);
   bind(side_copy_button, &QToolButton::clicked, &TForm1::CopySelectionClick);
   bind(clipboard_query_button, &QToolButton::clicked, &TForm1::ClipboardQueryClick);
@@ -98,7 +100,7 @@ void TForm1::AreaSearchClick() {
   RunAreaSearch(*this);
 }
 void TForm1::PostalSearchClick() {
-  RunPostalSearch(*this);
+  RunListSearch(*this);
 }
 
 bool TForm1::Guard(const std::function<void()>& handler) {

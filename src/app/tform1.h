@@ -67,9 +67,11 @@ class TForm1 : public QMainWindow, public SearchHost {
   QLineEdit* old_code_box = nullptr;
   QLineEdit* new_code_box = nullptr;
   QLineEdit* pref_box = nullptr;
-  // The picture of the mode shown; a double click switches to the other mode.
+  // The picture of the mode shown; a double click switches to the other mode (from the
+  // office list's, to postal mode).
   PictureLabel* postal_mode_picture = nullptr;
   PictureLabel* phone_mode_picture = nullptr;
+  PictureLabel* office_mode_picture = nullptr;
   QFrame* count_frame = nullptr;
   QLabel* count_label = nullptr;
   QFrame* column_header_bar = nullptr;
@@ -88,6 +90,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   QAction* save_item = nullptr;
   QAction* choose_postal_file_item = nullptr;
   QAction* update_list_item = nullptr;
+  QAction* office_mode_item = nullptr;
   QAction* exit_item = nullptr;
   QAction* about_item = nullptr;
   FileDialogState postal_file_dialog;
@@ -100,6 +103,9 @@ class TForm1 : public QMainWindow, public SearchHost {
   Bytes postal_file;     // The postal data file last chosen: line 8 of the settings file.
   Bytes start_folder;    // The start directory, with its trailing separator.
   Bytes last_area_file;  // The data file of the last area-code search.
+  // The business-office list of office mode: the bundled one, or the one last chosen or
+  // started with in this run (the settings file keeps it only as the active data file).
+  Bytes office_file;
   QString SaveFileName;  // As the save dialog gave it: it is never stored in a file.
   // Where the update fetches the list from; empty for the postal service's addresses (the
   // tests give a loopback server's).
@@ -115,14 +121,17 @@ class TForm1 : public QMainWindow, public SearchHost {
   void ExitClick();              // The exit button and menu item.
   void AboutClick();             // The About box.
   void QueryKeyPress(char key);  // A key in the query box: Enter searches.
-  void ChoosePostalFileClick();  // Its button and menu item; also a postal search's way out.
-  void UpdateListClick();        // The list fetched, checked, put in place; the changes listed.
-  void TellIfListIsStale();      // At start: the status line says when the list is old.
+  // Its button and menu item; also a postal search's way out. In office mode it chooses the
+  // office list.
+  void ChoosePostalFileClick();
+  void UpdateListClick();    // The list fetched, checked, put in place; the changes listed.
+  void TellIfListIsStale();  // At start: the status line says when the list is old.
   // The postal list's edition, kind, record count and path, for the About box.
   Bytes ListInUseText();
   void AreaSearchClick();
   void PhoneModeClick();   // Its button and the postal mode's picture.
-  void PostalModeClick();  // Its button and the phone mode's picture.
+  void PostalModeClick();  // Its button and the phone and office modes' pictures.
+  void OfficeModeClick();  // Its menu item.
   void PostalSearchClick();
   void ClipboardQueryClick();    // The clipboard's first line becomes the query.
   void CopySelectionClick();     // Copy the focused pane's selection.

@@ -42,6 +42,11 @@ void TForm1::CreateKeyboardCommands() {
              "郵便番号ファイルを指定します。");
   add_button("電話番号検索", QKeySequence(QStringLiteral("Ctrl+T")), phone_mode_button,
              "電話番号ファイルを検索ファイルとします。");
+  // Office mode has no button: its item is its one step from the window.
+  office_mode_item = AddItem(settings_menu, exit_item, "事業所の郵便番号検索",
+                             QKeySequence(QStringLiteral("Ctrl+J")));
+  SetHint(office_mode_item,
+          Sj("会社、役所、私書箱などの事業所の郵便番号を、名前、読み、住所、番号で検索します。"));
   settings_menu->insertSeparator(exit_item);
   QAction* collect = AddItem(settings_menu, exit_item, "下の欄に保管",
                              QKeySequence(QStringLiteral("Ctrl+Return")));

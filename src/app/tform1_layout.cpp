@@ -9,6 +9,7 @@
 #include "app/pictures.h"
 #include "app/single_line.h"
 #include "app/tform1.h"
+#include "platform/data_location.h"
 #include "platform/sjis_codec.h"
 #include "results/result_pane.h"
 
@@ -135,6 +136,8 @@ void TForm1::CreateControls() {
   SetHint(postal_mode_picture, Sj("ここをダブルクリックしても電話番号検索になります。"), true);
   phone_mode_picture = MakeModePicture(client_, "desk_phone");
   SetHint(phone_mode_picture, Sj("ここをダブルクリックしても郵便番号検索になります。"), true);
+  office_mode_picture = MakeModePicture(client_, "office_building");
+  SetHint(office_mode_picture, Sj("ここをダブルクリックすると郵便番号検索になります。"), true);
 
   count_frame = MakePanel(client_, 320, 30, 153, 33);
   count_label = MakeLabel(count_frame, 1, 8, 7, 13, "");
@@ -166,6 +169,7 @@ void TForm1::CreateControls() {
   postal_file = Sj(kPostalFileLayoutText);
   start_folder = Sj(kStartFolderLayoutText);
   last_area_file = Sj(kLastAreaFileLayoutText);
+  office_file = BundledDataFile(kBundledOfficeList);
   clipboard_line_box = MakeEdit(client_, 0, 0);
   clipboard_line_box->hide();
 

@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "platform/sjis_codec.h"
 #include "results/pane_edit.h"
+#include "search/postal_list.h"
 
 namespace nanbaru {
 
@@ -54,6 +55,9 @@ void TForm1::FormCreate() {
   move(PlaceInSight(frameGeometry(), ScreenAreas()));
   if (IsPhonePath(shared.DataFileName)) {
     PhoneModeClick();
+  } else if (HoldsOfficeList(*this, shared.DataFileName)) {
+    office_file = shared.DataFileName;
+    OfficeModeClick();
   } else {
     PostalModeClick();
   }

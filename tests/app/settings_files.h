@@ -72,7 +72,7 @@ inline Bytes TextOf(const QLabel* label) {
   return nanbaru::TextOf(label->text());
 }
 
-enum class Layout { kNone, kPhone, kPostal };
+enum class Layout { kNone, kPhone, kPostal, kOffice };
 
 // Which mode the window shows, from the controls each mode sets.
 inline Layout ShownLayout(const TForm1& w) {
@@ -82,6 +82,16 @@ inline Layout ShownLayout(const TForm1& w) {
   const bool no_filters = w.old_code_box->isHidden() && w.new_code_box->isHidden() &&
                           w.pref_box->isHidden() && w.old_code_label->isHidden() &&
                           w.new_code_label->isHidden() && w.pref_label->isHidden();
+  if (!w.office_mode_picture->isHidden()) {
+    const bool office =
+        w.postal_mode_picture->isHidden() && w.phone_mode_picture->isHidden() && filters &&
+        Caption(w) == Sj("ナンバル（事業所）") &&
+        TextOf(w.column_header) == Sj(" 新郵番　　都道府県　市区町村　町域・番地　事業所名") &&
+        w.query_box->toolTip() == QString::fromUtf8(
+                                      "事業所の名前、読み（ひらがな、カタカナ）、"
+                                      "住所、郵便番号を入力して下さい。");
+    return office ? Layout::kOffice : Layout::kNone;
+  }
   if (w.postal_mode_picture->isHidden() && w.phone_mode_picture->isHidden()) return Layout::kNone;
   if (!w.phone_mode_picture->isHidden() && w.postal_mode_picture->isHidden() && no_filters &&
       Caption(w) == Sj("ナンバル（電話）") && TextOf(w.column_header) == Sj("市外局番　　地　名") &&
