@@ -84,7 +84,8 @@ bool IsNationalRecord(std::string_view line) {
 
 // The office list is published in Shift-JIS only; its first record decides.
 bool IsOfficeList(std::string_view head) {
-  return ParseOfficeLine(FirstRecord(head)).has_value() && !LooksLikeUtf8(head);
+  const std::string_view first = FirstRecord(head);
+  return ParseOfficeLine(first).has_value() && !LooksLikeUtf8(first);
 }
 
 // The list at `path` is not what the search needs: `why` (UTF-8) follows its name.

@@ -46,7 +46,8 @@ class PostalScan {
         utf8_(rules_.encoding == ListEncoding::kUtf8),
         pref_(host.PrefText()),
         key_in_list_(InList(host.Shared().SearchText, rules_.encoding)),
-        pref_in_list_(InList(pref_, rules_.encoding)) {}
+        pref_in_list_(InList(pref_, rules_.encoding)),
+        searcher_(key_in_list_) {}
 
   int Run(TextReader& reader);
 
@@ -63,6 +64,7 @@ class PostalScan {
   const Bytes pref_;  // as the prefecture box held it when the scan began
   const Bytes key_in_list_;
   const Bytes pref_in_list_;
+  const ByteSearcher searcher_;  // of the key, for the bulk passes and every line read alone
   int count_ = 0;
   bool prefecture_reached_ = false;
   Bytes last_prefecture_;  // of the most recently listed line
@@ -71,7 +73,6 @@ class PostalScan {
 int PostalScan::Run(TextReader& reader) {
   const bool interleave = host_.EventsCanInterleave();
   const std::size_t budget = interleave ? kInterleavedBudget : kBulkBudget;
-  const ByteSearcher searcher(key_in_list_);
   for (;;) {
     std::string_view line;
     if (prefecture_reached_ || !rules_.reading.empty()) {
@@ -82,7 +83,7 @@ int PostalScan::Run(TextReader& reader) {
       if (interleave) host_.ProcessEvents();
     } else {
       // Lines without the key change nothing, so they are passed over in bulk.
-      const TextReader::Scan step = reader.SkipToLineContaining(searcher, budget, line);
+      const TextReader::Scan step = reader.SkipToLineContaining(searcher_, budget, line);
       if (interleave) host_.ProcessEvents();
       if (step == TextReader::Scan::kEnd) break;
       if (step == TextReader::Scan::kBudgetSpent) continue;
@@ -111,9 +112,10 @@ bool PostalScan::TestLine(std::string_view line) {
   return true;
 }
 
+// With a reading every line comes here: the reading column is the cheaper test.
 bool PostalScan::Matches(std::string_view line) const {
-  return Contains(line, key_in_list_) ||
-         (!rules_.reading.empty() && ReadingContains(OfficeReading(line), rules_.reading));
+  return (!rules_.reading.empty() && ReadingContains(OfficeReading(line), rules_.reading)) ||
+         searcher_.FoundIn(line);
 }
 
 void PostalScan::List(std::string_view line) {
