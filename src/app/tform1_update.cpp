@@ -58,7 +58,8 @@ void TForm1::UpdateListClick() {
   }
   const UpdateResult& result = *outcome.result;
   postal_file = result.list;
-  if (!IsPhonePath(shared.DataFileName)) shared.DataFileName = result.list;
+  // Phone and office mode keep their own file; only postal mode searches the list brought.
+  if (!IsPhonePath(shared.DataFileName) && !shared.OfficeMode) shared.DataFileName = result.list;
   WriteSettingsFile();
   ClearResults();
   if (result.changes) {

@@ -102,6 +102,28 @@ class UpdateMenuTest : public QObject {
     QVERIFY(!found.empty() && found.front() == Sj(" 322     322-9902  栃木県   鹿沼市 新町二"));
   }
 
+  // Office mode stays on the office list: only line 8 takes the list brought.
+  void anUpdateInOfficeModeLeavesItsListAlone() {
+    if (FileBytes(kServer + "/port") == "<missing>") QSKIP("no update server: run through ctest");
+    WindowFixture w;
+    const std::string address = ServeNewerEdition(w.work_dir.path());
+    QVERIFY(!address.empty());
+    w.form->list_addresses = {address};
+    w.form->postal_file = PostalDataPath();
+    w.form->office_mode_item->trigger();
+    const Bytes office_list = w.form->shared.DataFileName;
+    w.services.boxes.clear();
+    w.form->update_list_item->trigger();
+
+    QVERIFY(w.services.boxes.empty());
+    QCOMPARE(ScreenText(w.form->postal_file), data_home_->path() + "/nanbaru/ken_all.zip");
+    QCOMPARE(w.form->shared.DataFileName, office_list);
+    w.form->SetQueryText(Sj("鹿沼市役所"));
+    w.form->PostalSearchClick();
+    QVERIFY(w.services.boxes.empty());
+    QVERIFY(PaneLines(*w.form->result_pane).front().starts_with(" 322-8601"));
+  }
+
   void escCancelsAndChangesNothing() {
     if (FileBytes(kServer + "/port") == "<missing>") QSKIP("no update server: run through ctest");
     WindowFixture w;
