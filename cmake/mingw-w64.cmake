@@ -8,17 +8,9 @@ set(CMAKE_C_COMPILER ${NANBARU_MINGW}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${NANBARU_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${NANBARU_MINGW}-windres)
 
-# Libraries and headers come from the target's tree (and from any prefix a preset adds to
-# CMAKE_FIND_ROOT_PATH, such as a Qt built for the target); programs from the host.
+# Libraries and headers come from the target's tree (and from the caches of libraries built
+# for the target that cmake/windows.cmake adds to CMAKE_FIND_ROOT_PATH); programs from the host.
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/${NANBARU_MINGW})
-
-# Qt for the target (scripts/build-qt-windows.sh) runs its code generators from the host's Qt
-# of the same version.
-if(NANBARU_QT_WIN)
-  list(APPEND CMAKE_FIND_ROOT_PATH ${NANBARU_QT_WIN})
-  set(QT_HOST_PATH /usr)
-  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
-endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

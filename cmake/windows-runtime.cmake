@@ -1,7 +1,11 @@
 # What the window needs beside it on Windows, gathered as Qt's deployment tool would (it is
 # not available here): Qt's libraries, the platform and style plugins in their folders, the
 # runtime of the compiler Qt was built with, and the Japanese text of Qt's own dialogs.
-# Each entry is "file|folder", the folder relative to the program's.
+# Each entry is "file|folder" (cmake/place-files.cmake). Elsewhere the package's dependencies
+# bring all this.
+if(NOT WIN32)
+  return()
+endif()
 set(NANBARU_WINDOWS_RUNTIME
     "$<TARGET_FILE:Qt6::Core>|." "$<TARGET_FILE:Qt6::Gui>|." "$<TARGET_FILE:Qt6::Widgets>|."
     "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>|platforms"
@@ -22,14 +26,5 @@ list(APPEND NANBARU_WINDOWS_RUNTIME "${NANBARU_QTBASE_JA}|translations")
 
 # The build's program folder gets them too (and the test library), so that the window and
 # its tests run from there.
-set(copies)
-foreach(entry ${NANBARU_WINDOWS_RUNTIME} "$<TARGET_FILE:Qt6::Test>|.")
-  string(REPLACE "|" ";" parts "${entry}")
-  list(GET parts 0 file)
-  list(GET parts 1 folder)
-  list(APPEND copies
-       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${folder}
-       COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file}
-               ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${folder}/)
-endforeach()
-add_custom_target(windows_runtime ALL ${copies} VERBATIM)
+nanbaru_place_files(COPY windows_runtime ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+                    ${NANBARU_WINDOWS_RUNTIME} "$<TARGET_FILE:Qt6::Test>|.")

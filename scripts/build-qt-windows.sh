@@ -4,18 +4,19 @@
 # The result is installed into a cache folder outside the work tree and reused while its stamp
 # file is there; a build takes about half an hour of CPU on two cores.
 #
-#   NANBARU_QT_WIN_CACHE   install folder (default /var/cache/nanbaru/qt6-mingw)
+#   NANBARU_QT_WIN_CACHE   install folder (default: cmake/windows-caches.cmake)
 #   NANBARU_QT_WIN_JOBS    parallel compile jobs (default 2)
 set -euo pipefail
 
-cache=${NANBARU_QT_WIN_CACHE:-/var/cache/nanbaru/qt6-mingw}
+root=$(cd "$(dirname "$0")/.." && pwd)
+cache=$(cmake -P "$root/cmake/windows-caches.cmake" qt)
 jobs=${NANBARU_QT_WIN_JOBS:-2}
 stamp="$cache/.nanbaru-complete"
 work="$cache.work"
 log="$cache/build.log"
 triplet=x86_64-w64-mingw32
 # The same cross toolchain the project builds with.
-toolchain=$(cd "$(dirname "$0")/.." && pwd)/cmake/mingw-w64.cmake
+toolchain=$root/cmake/mingw-w64.cmake
 
 if [ -f "$stamp" ]; then
   echo "Qt for Windows: using the build in $cache ($(cat "$stamp"))"

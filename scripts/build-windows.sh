@@ -5,12 +5,12 @@
 # private X server, makes build-win/nanbaru-<version>-win64.zip, and tries the zip as a user
 # would (scripts/check-windows-zip.sh).
 #
-#   NANBARU_QT_WIN_CACHE   where Qt for Windows is kept (default /var/cache/nanbaru/qt6-mingw)
+#   NANBARU_QT_WIN_CACHE   where Qt for Windows is kept (default: cmake/windows-caches.cmake)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build-qt-windows.sh
-cache=${NANBARU_QT_WIN_CACHE:-/var/cache/nanbaru/qt6-mingw}
+cache=$(cmake -P cmake/windows-caches.cmake qt)
 jobs=$(nproc)
 
 cmake --preset windows-window -DNANBARU_QT_WIN="$cache" >/dev/null

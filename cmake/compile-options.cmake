@@ -1,0 +1,22 @@
+# How every file is compiled: through ccache where it is installed, with the project's warnings
+# (errors under NANBARU_WERROR, which the presets turn on), and instrumented for the sanitizers
+# or for libFuzzer when a build asks for them.
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+endif()
+
+set(NANBARU_WARNINGS -Wall -Wextra -Wpedantic)
+if(NANBARU_WERROR)
+  list(APPEND NANBARU_WARNINGS -Werror)
+endif()
+if(NANBARU_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(NANBARU_FUZZ)
+  # Every file is instrumented for libFuzzer's coverage; only the targets link its driver.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
