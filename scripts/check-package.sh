@@ -26,7 +26,8 @@ if ! diff -u "$root/packaging/deb-contents.txt" \
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libc6 libicu libqt6widgets6 libzip fonts-ipafont-mincho qt6-translations-l10n; do
+for wanted in libc6 libicu libqt6widgets6 libzip fonts-ipafont-mincho qt6-translations-l10n \
+    libcurl4 ca-certificates; do
   [[ "$depends" == *"$wanted"* ]] || fail "Depends lacks $wanted: $depends"
 done
 

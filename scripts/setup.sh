@@ -8,12 +8,14 @@ set -euo pipefail
 # Building the default preset and running the window and the command.
 packages=(
   build-essential cmake ccache pkg-config
-  libicu-dev libgtest-dev googletest libzip-dev
+  libicu-dev libgtest-dev googletest libzip-dev libcurl4-openssl-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
 )
 # The tests.
 tests=(
+  # The update's tests: a loopback server and its test certificate
+  python3 openssl
   xvfb xauth openbox x11-utils xdotool xclip
   zip unzip hyperfine time
   # The package and its checks, in a fresh Debian made by mmdebstrap

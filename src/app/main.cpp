@@ -34,7 +34,7 @@ constexpr char kOptions[] =
 void EnterUserFolder(nanbaru::WindowServices& services) {
   try {
     using nanbaru::BundledDataFile, nanbaru::NativeNameOf;
-    nanbaru::EnterUserFolder(nanbaru::UserFolder(),
+    nanbaru::EnterUserFolder(nanbaru::UserDataFolder(),
                              NativeNameOf(BundledDataFile(nanbaru::kBundledPostalList)).path,
                              NativeNameOf(BundledDataFile(nanbaru::kBundledAreaFile)).path);
   } catch (const nanbaru::AppError& e) {

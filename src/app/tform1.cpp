@@ -30,6 +30,7 @@ TForm1::TForm1(WindowServices& services, QWidget* parent)
   FitPanesToWindow();
   StartHintTracking();
   Guard([this] { FormCreate(); });
+  Guard([this] { TellIfListIsStale(); });
 }
 
 TForm1::~TForm1() = default;
@@ -43,6 +44,7 @@ void TForm1::BindEvents() {
   bind(area_search_button, &QToolButton::clicked, &TForm1::AreaSearchClick);
   bind(choose_postal_file_button, &QToolButton::clicked, &TForm1::ChoosePostalFileClick);
   bind(choose_postal_file_item, &QAction::triggered, &TForm1::ChoosePostalFileClick);
+  bind(update_list_item, &QAction::triggered, &TForm1::UpdateListClick);
   bind(phone_mode_button, &QToolButton::clicked, &TForm1::PhoneModeClick);
   bind(postal_mode_picture, &PictureLabel::doubleClicked, &TForm1::PhoneModeClick);
   bind(postal_mode_button, &QToolButton::clicked, &TForm1::PostalModeClick);

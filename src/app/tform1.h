@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/picture_label.h"
 #include "app/screen_text.h"
@@ -85,6 +87,7 @@ class TForm1 : public QMainWindow, public SearchHost {
   QMenu* settings_menu = nullptr;
   QAction* save_item = nullptr;
   QAction* choose_postal_file_item = nullptr;
+  QAction* update_list_item = nullptr;
   QAction* exit_item = nullptr;
   QAction* about_item = nullptr;
   FileDialogState postal_file_dialog;
@@ -98,6 +101,9 @@ class TForm1 : public QMainWindow, public SearchHost {
   Bytes start_folder;    // The start directory, with its trailing separator.
   Bytes last_area_file;  // The data file of the last area-code search.
   QString SaveFileName;  // As the save dialog gave it: it is never stored in a file.
+  // Where the update fetches the list from; empty for the postal service's addresses (the
+  // tests give a loopback server's).
+  std::vector<std::string> list_addresses;
 
   // ---- Event handlers ----
   void FormCreate();  // Fonts, settings file, start-up mode.
@@ -110,6 +116,10 @@ class TForm1 : public QMainWindow, public SearchHost {
   void AboutClick();             // The About box.
   void QueryKeyPress(char key);  // A key in the query box: Enter searches.
   void ChoosePostalFileClick();  // Its button and menu item; also a postal search's way out.
+  void UpdateListClick();        // The list fetched, checked, put in place; the changes listed.
+  void TellIfListIsStale();      // At start: the status line says when the list is old.
+  // The postal list's edition, kind, record count and path, for the About box.
+  Bytes ListInUseText();
   void AreaSearchClick();
   void PhoneModeClick();   // Its button and the postal mode's picture.
   void PostalModeClick();  // Its button and the phone mode's picture.

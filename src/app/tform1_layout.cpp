@@ -190,6 +190,9 @@ void TForm1::CreateMenu() {
   SetHint(save_item,
           Sj("下欄に集めたデータを指定した名で保存します。？．ｔｘｔで保存すると便利です。"));
   choose_postal_file_item = settings_menu->addAction(T("郵便番号ファイル設定"));
+  update_list_item = settings_menu->addAction(T("郵便番号データの更新"));
+  update_list_item->setShortcut(QKeySequence(QStringLiteral("Ctrl+U")));
+  SetHint(update_list_item, Sj("郵便番号データの最新版を日本郵便から取得して置き換えます。"));
   exit_item = settings_menu->addAction(T("終　了"));
   about_item = menu_bar->addAction(T("About"));
 }

@@ -46,7 +46,8 @@ void TForm1::AboutClick() {
                 "データ\n"
                 "・郵便番号：日本郵便が公開している全国一括の郵便番号データ（ken_all.csv）\n"
                 "・市外局番：総務省の電気通信番号計画による番号を、libphonenumber "
-                "プロジェクトの地域データ（Apache License 2.0）から"));
+                "プロジェクトの地域データ（Apache License 2.0）から\n\n") +
+                ScreenText(ListInUseText()));
 }
 
 void TForm1::ExitClick() {

@@ -1,6 +1,5 @@
 #include "app/user_folder.h"
 
-#include <QStandardPaths>
 #include <system_error>
 
 #include "app/settings_file.h"
@@ -58,11 +57,6 @@ void PlaceSettings(const Bytes& folder, const fs::path& postal_list) {
 }
 
 }  // namespace
-
-fs::path UserFolder() {
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  return fs::path(data.toStdU16String()) / "nanbaru";
-}
 
 void EnterUserFolder(const fs::path& folder, const fs::path& postal_list,
                      const fs::path& area_file) {

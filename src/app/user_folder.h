@@ -1,15 +1,11 @@
 #pragma once
-// The start folder of a start from the desktop menu: a folder of the user's own, in the
-// platform's place for per-user application data, made ready on first use so that the first
+// The start folder of a start from the desktop menu: the user's data folder (UserDataFolder(),
+// where an update puts the lists it brings), made ready on first use so that the first
 // Enter searches the bundled national list and the settings persist from run to run.
 
 #include <filesystem>
 
 namespace nanbaru {
-
-// <per-user application data>/nanbaru: on Linux $XDG_DATA_HOME/nanbaru, by default
-// ~/.local/share/nanbaru.
-std::filesystem::path UserFolder();
 
 // Creates `folder` if missing and gives it what a start there needs and lacks: the area-code
 // file of phone mode (a link to `area_file`, or a copy where links cannot be made) and a

@@ -28,7 +28,8 @@ Bytes CliArgs::Value(std::string_view name) const {
   return found == values.end() ? Bytes() : found->second;
 }
 
-CliArgs ParseArgs(std::span<char* const> args, std::span<const std::string_view> value_options) {
+CliArgs ParseArgs(std::span<char* const> args, std::span<const std::string_view> value_options,
+                  std::span<const std::string_view> flag_options) {
   CliArgs parsed;
   bool options_ended = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -46,6 +47,9 @@ CliArgs ParseArgs(std::span<char* const> args, std::span<const std::string_view>
       parsed.mode = arg == "--sjis" ? OutputMode::kSjis : OutputMode::kJson;
     } else if (arg == "--help" || arg == "-h") {
       parsed.help = true;
+    } else if (arg.starts_with("--") && std::find(flag_options.begin(), flag_options.end(),
+                                                  arg.substr(2)) != flag_options.end()) {
+      parsed.flags.emplace(arg.substr(2));
     } else {
       const std::size_t equals = arg.find('=');
       const std::string_view name = arg.substr(2, equals == arg.npos ? arg.npos : equals - 2);

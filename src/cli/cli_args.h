@@ -4,6 +4,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -23,6 +24,7 @@ class UsageError : public std::runtime_error {
 
 struct CliArgs {
   std::map<std::string, Bytes, std::less<>> values;  // by option name without "--"
+  std::set<std::string, std::less<>> flags;  // options without a value, by name without "--"
   std::optional<Bytes> query;
   OutputMode mode = OutputMode::kUtf8;
   bool help = false;
@@ -32,8 +34,9 @@ struct CliArgs {
 };
 
 // Parses the arguments after the command name. `value_options` name the options that take a
-// value ("file" for --file F or --file=F); --sjis, --json and --help are always known, and
-// "--" ends the options. Throws UsageError.
-CliArgs ParseArgs(std::span<char* const> args, std::span<const std::string_view> value_options);
+// value ("file" for --file F or --file=F), `flag_options` those that take none; --sjis, --json
+// and --help are always known, and "--" ends the options. Throws UsageError.
+CliArgs ParseArgs(std::span<char* const> args, std::span<const std::string_view> value_options,
+                  std::span<const std::string_view> flag_options = {});
 
 }  // namespace nanbaru

@@ -23,6 +23,11 @@ void JsonObject::Bool(std::string_view key, bool value) {
   out_ += value ? "true" : "false";
 }
 
+void JsonObject::Number(std::string_view key, std::int64_t value) {
+  Key(key);
+  out_ += std::to_string(value);
+}
+
 void JsonObject::TextList(std::string_view key, const std::vector<std::string>& values) {
   Key(key);
   out_ += '[';

@@ -10,7 +10,9 @@
 #include "cli/area_command.h"
 #include "cli/cli_args.h"
 #include "cli/cli_output.h"
+#include "cli/info_command.h"
 #include "cli/postal_command.h"
+#include "cli/update_command.h"
 #include "platform/command_line.h"
 
 namespace {
@@ -24,6 +26,8 @@ struct Command {
 constexpr std::array kCommands = {
     Command{"postal", nanbaru::kPostalUsage, nanbaru::RunPostalCommand},
     Command{"area", nanbaru::kAreaUsage, nanbaru::RunAreaCommand},
+    Command{"info", nanbaru::kInfoUsage, nanbaru::RunInfoCommand},
+    Command{"update", nanbaru::kUpdateUsage, nanbaru::RunUpdateCommand},
 };
 
 std::string Synopsis() {
@@ -41,13 +45,19 @@ std::string Usage() {
   return Synopsis() +
          "\n"
          "postal searches the national postal-code list and area the area-code file, as the\n"
-         "window does, and prints what the window's result pane would show.\n"
+         "window does, and prints what the window's result pane would show. postal reads the\n"
+         "list the last update wrote, else the bundled one. info tells that list's edition\n"
+         "date, kind and record count. update fetches its current edition, checks it whole,\n"
+         "puts it into the user's data folder and prints the records added and removed.\n"
          "\n"
          "options:\n"
-         "  --file F   the data file (default: the bundled list of the command)\n"
+         "  --file F   the data file (default: the list of the command, as above)\n"
          "  --old X    the old-code box: a code that takes the place of the query\n"
          "  --new X    the new-code box: a code that takes the place of the query\n"
          "  --pref X   the prefecture box: only lines of this prefecture\n"
+         "  --url URL  update: the address to fetch the list from (default: the postal service's)\n"
+         "  --from F   update: a downloaded archive of the list, instead of fetching one\n"
+         "  --force    update: take an edition older than the list in use\n"
          "  --sjis     the result pane's exact Shift-JIS bytes, lines ended by CR LF\n"
          "  --json     the window's state after the search, as one JSON object\n"
          "  --help     this text\n"
@@ -55,8 +65,9 @@ std::string Usage() {
          "Without --sjis or --json the result lines are printed as UTF-8.\n"
          "\n"
          "exit status:\n"
-         "  0  the search ran (also when it found nothing)\n"
-         "  1  an error ended the search, or the data file could not be opened\n"
+         "  0  the search ran (also when it found nothing), the list was read or updated\n"
+         "  1  an error ended the search, or the data file could not be opened; an update\n"
+         "     changed nothing\n"
          "  2  bad usage\n";
 }
 

@@ -8,7 +8,6 @@
 #include "cli/cli_args.h"
 #include "cli/cli_host.h"
 #include "cli/search_command.h"
-#include "platform/data_location.h"
 #include "platform/sjis_codec.h"
 #include "search/postal_search.h"
 
@@ -29,7 +28,7 @@ int RunPostalCommand(std::span<char* const> raw_args) {
   host.new_code = args.Value("new");
   host.pref = args.Value("pref");
   // Without a path the search asks for a file, as the window would.
-  host.shared.DataFileName = DataFile(args, kBundledPostalList).value_or(Bytes());
+  host.shared.DataFileName = PostalListFile(args).value_or(Bytes());
 
   const std::optional<Bytes> error = CatchSearchError([&] { RunPostalSearch(host); });
 

@@ -6,6 +6,7 @@
 #include "platform/data_location.h"
 #include "platform/errors.h"
 #include "platform/sjis_codec.h"
+#include "update/list_update.h"
 
 namespace nanbaru {
 
@@ -19,6 +20,14 @@ std::optional<Bytes> DataFile(const CliArgs& args, std::string_view bundled_name
   Bytes path = BundledDataFile(bundled_name);
   if (path.empty()) return std::nullopt;
   return path;
+}
+
+std::optional<Bytes> PostalListFile(const CliArgs& args) {
+  if (!args.values.contains("file")) {
+    Bytes updated = LatestUpdatedList(UserDataFolder());
+    if (!updated.empty()) return updated;
+  }
+  return DataFile(args, kBundledPostalList);
 }
 
 std::string OpenFailure(const CliHost& host) {

@@ -20,6 +20,10 @@ int PrintUsage(const char* usage);
 // the bundled file's folder has a name Shift-JIS cannot hold.
 std::optional<Bytes> DataFile(const CliArgs& args, std::string_view bundled_name);
 
+// The national list as a Shift-JIS path: --file, else the list the last update wrote into the
+// user's data folder, else the bundled list. Nothing as DataFile.
+std::optional<Bytes> PostalListFile(const CliArgs& args);
+
 // Why the search could not open its data file, for the terminal.
 std::string OpenFailure(const CliHost& host);
 

@@ -1,6 +1,7 @@
 #pragma once
 // Where the data bundled with the program lies.
 
+#include <filesystem>
 #include <string_view>
 
 #include "common/bytes.h"
@@ -18,5 +19,11 @@ inline constexpr std::string_view kBundledAreaFile = "郵電話.txt";
 // the build-tree path, so that the failure names a real place. Empty when the program's folder
 // cannot be named in Shift-JIS.
 Bytes BundledDataFile(std::string_view name);
+
+// The user's own folder for what the program keeps: the lists an update brings, and the
+// settings of the window started from the desktop menu. Linux: $XDG_DATA_HOME/nanbaru, by
+// default ~/.local/share/nanbaru. Windows: the program's own folder for a portable copy (one
+// with a settings file nanbaru2.ini beside the program), else %LOCALAPPDATA%\nanbaru.
+std::filesystem::path UserDataFolder();
 
 }  // namespace nanbaru

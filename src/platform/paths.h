@@ -3,6 +3,8 @@
 // names only inside the platform layer (UTF-8 on Linux, UTF-16 on Windows).
 
 #include <cstddef>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,8 @@ void ChangeDir(const Bytes& path);
 enum class PathKind { kMissing, kFile, kFolder };
 // What lies at a path; a name that cannot be converted exactly is missing.
 PathKind ProbePath(const Bytes& path);
+// When the file at a path was last changed; none when that cannot be told.
+std::optional<std::time_t> ModifiedTime(const Bytes& path);
 
 // The folder of the running program, without a trailing separator; empty when it cannot be
 // found or its name cannot be held in Shift-JIS.

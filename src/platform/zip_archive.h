@@ -46,5 +46,9 @@ class ZipArchive {
 // user when the archive is damaged or cannot be read, and InOutError when the file cannot be
 // read.
 std::unique_ptr<ZipArchive> OpenZipArchive(const Bytes& path);
+// Opens an archive held in memory, such as a download, checking the consistency of its
+// directory more strictly than a file's. `bytes` must outlive the archive and every source
+// opened from it. Throws AppError as OpenZipArchive.
+std::unique_ptr<ZipArchive> OpenZipArchiveInMemory(std::string_view bytes);
 
 }  // namespace nanbaru

@@ -90,11 +90,15 @@ std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, con
   if (!zipped) return file;
   file->Close();
   const std::unique_ptr<ZipArchive> archive = OpenZipArchive(path);
-  const std::size_t index = ListMember(archive->Members());
-  if (archive->Members()[index].encrypted) {
+  return std::make_unique<TextReader>(archive->OpenMember(ListMemberIndex(*archive)));
+}
+
+std::size_t ListMemberIndex(const ZipArchive& archive) {
+  const std::size_t index = ListMember(archive.Members());
+  if (archive.Members()[index].encrypted) {
     throw AppError(Sj("ZIPファイルの郵便番号データが暗号化されていて読めません"));
   }
-  return std::make_unique<TextReader>(archive->OpenMember(index));
+  return index;
 }
 
 ListEncoding TakeListEncoding(TextReader& list) {

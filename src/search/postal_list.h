@@ -10,6 +10,8 @@
 
 namespace nanbaru {
 
+class ZipArchive;
+
 enum class ListEncoding { kShiftJis, kUtf8 };
 
 // Takes the data file at `path` as the host opened it; a zip archive gives way to its list's
@@ -18,6 +20,10 @@ enum class ListEncoding { kShiftJis, kUtf8 };
 // holds no such member or several CSV files, and InOutError when it cannot be read. A plain
 // file's read error is left to its first read by the scan.
 std::unique_ptr<TextReader> OpenListMember(std::unique_ptr<TextReader> file, const Bytes& path);
+
+// Which member of an open archive is the national list, by the rule above. Throws AppError
+// when there is none or more than one, or when it is encrypted.
+std::size_t ListMemberIndex(const ZipArchive& archive);
 
 // Tells the encoding of the list from its first lines and leaves the reader at the first line,
 // past a UTF-8 byte-order mark. Throws InOutError on a read error.

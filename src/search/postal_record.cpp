@@ -28,6 +28,22 @@ std::string_view TakeQuoted(std::string_view& rest) {
   return value;
 }
 
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A field in double quotes, without one inside; `inner` is what they hold.
+bool Quoted(std::string_view field, std::string_view& inner) {
+  if (field.size() < 2 || !field.starts_with('"') || !field.ends_with('"')) return false;
+  inner = field.substr(1, field.size() - 2);
+  return inner.find('"') == std::string_view::npos;
+}
+
+bool IsOldCode(std::string_view code) {
+  return code.size() == 5 && AllDigits(code.substr(0, 3)) &&
+         (AllDigits(code.substr(3)) || code.substr(3) == "  ");
+}
+
 }  // namespace
 
 PostalRecord ParsePostalLine(std::string_view line) {
@@ -40,6 +56,30 @@ PostalRecord ParsePostalLine(std::string_view line) {
   }
   return PostalRecord{Bytes(fields[0]), Bytes(fields[1]), Bytes(fields[5]), Bytes(fields[6]),
                       Bytes(fields[7])};
+}
+
+bool IsWellFormedRecord(std::string_view line) {
+  constexpr std::size_t kFields = 15;
+  std::array<std::string_view, kFields> fields;
+  std::size_t count = 0;
+  for (std::string_view rest = line;; ++count) {
+    if (count == kFields) return false;
+    const std::size_t comma = rest.find(',');
+    fields[count] = rest.substr(0, comma);
+    if (comma == std::string_view::npos) break;
+    rest.remove_prefix(comma + 1);
+  }
+  if (count + 1 != kFields || fields[0].size() != 5 || !AllDigits(fields[0])) return false;
+  std::string_view inner;
+  if (!Quoted(fields[1], inner) || !IsOldCode(inner)) return false;
+  if (!Quoted(fields[2], inner) || inner.size() != 7 || !AllDigits(inner)) return false;
+  for (std::size_t i = 3; i < 9; ++i) {
+    if (!Quoted(fields[i], inner)) return false;
+  }
+  for (std::size_t i = 9; i < kFields; ++i) {
+    if (fields[i].size() != 1 || !AllDigits(fields[i])) return false;
+  }
+  return true;
 }
 
 Bytes FormatPostalResult(const PostalRecord& record) {

@@ -21,4 +21,10 @@ PostalRecord ParsePostalLine(std::string_view line);
 // trimmed old code is not a whole number.
 Bytes FormatPostalResult(const PostalRecord& record);
 
+// True for a line in the layout of the national list, in either edition: fifteen fields
+// apart by commas, the local government code (five digits), the old code (three digits and
+// two spaces, or five digits) and the new code (seven digits) in double quotes, six texts in
+// double quotes (none holding one), and six one-digit flags.
+bool IsWellFormedRecord(std::string_view line);
+
 }  // namespace nanbaru

@@ -35,8 +35,8 @@ if [ "${NANBARU_ON_DISPLAY:-}" = 1 ]; then
   # One more line collected, then the same name: いいえ (Escape) keeps the file.
   keys ctrl+Return ctrl+s Return
   keys Escape Escape
-  # The menu by F10: the fifth item is the phone mode; Up from the top reaches the exit.
-  keys F10 Down Down Down Down Down Return
+  # The menu by F10: the sixth item is the phone mode; Up from the top reaches the exit.
+  keys F10 Down Down Down Down Down Down Return
   keys F10 Up Return
   tries=0
   while xdotool search --onlyvisible --name 'ナンバル' >/dev/null 2>&1; do

@@ -32,6 +32,14 @@ bool FeedFifo(const std::string& path, const std::string& chunk, std::size_t rep
 // How many files and other handles the process holds open.
 std::optional<std::size_t> OpenHandleCount();
 
+// Whether the download can be given the test server's certificate to trust (DownloadOptions's
+// ca_file); where it cannot, the tests fetch over plain HTTP what they would over HTTPS.
+bool TrustsTestCertificates();
+
+// Points the user's data folder (UserDataFolder(), then `dir`/nanbaru) of this process and the
+// commands it starts at `dir` (UTF-8).
+void PointUserDataAt(const std::string& dir);
+
 // Resets the process's peak memory and reads it back, in kilobytes.
 bool ResetPeakMemory();
 std::optional<long> PeakMemoryKilobytes();

@@ -47,6 +47,13 @@ PathKind ProbePath(const Bytes& path) {
   return S_ISDIR(info.st_mode) ? PathKind::kFolder : PathKind::kFile;
 }
 
+std::optional<std::time_t> ModifiedTime(const Bytes& path) {
+  std::string native;
+  struct stat info;
+  if (!SjisToUtf8Exact(path, native) || stat(native.c_str(), &info) != 0) return std::nullopt;
+  return info.st_mtime;
+}
+
 Bytes ExecutableDir() {
   std::vector<char> buffer(4096);
   const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());

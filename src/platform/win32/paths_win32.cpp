@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "common/utf.h"
@@ -58,6 +59,23 @@ PathKind ProbePath(const Bytes& path) {
   const DWORD attributes = GetFileAttributesW(std::wstring(text.begin(), text.end()).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::kMissing;
   return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::kFolder : PathKind::kFile;
+}
+
+std::optional<std::time_t> ModifiedTime(const Bytes& path) {
+  std::u16string text;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!SjisToUtf16Exact(path, text) ||
+      !GetFileAttributesExW(std::wstring(text.begin(), text.end()).c_str(), GetFileExInfoStandard,
+                            &data)) {
+    return std::nullopt;
+  }
+  // File times count 100 ns from 1601; time_t counts seconds from 1970.
+  constexpr std::uint64_t kTicksPerSecond = 10'000'000;
+  constexpr std::uint64_t k1970 = 11'644'473'600 * kTicksPerSecond;
+  const std::uint64_t ticks = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                              data.ftLastWriteTime.dwLowDateTime;
+  if (ticks < k1970) return std::nullopt;
+  return static_cast<std::time_t>((ticks - k1970) / kTicksPerSecond);
 }
 
 Bytes ExecutableDir() {

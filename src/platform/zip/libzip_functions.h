@@ -22,6 +22,10 @@ struct LibZip {
   decltype(zip_error_code_system)* error_code_system;
   decltype(zip_error_code_zip)* error_code_zip;
   decltype(zip_error_strerror)* error_strerror;
+  decltype(zip_error_init)* error_init;
+  decltype(zip_source_buffer_create)* source_buffer_create;
+  decltype(zip_source_free)* source_free;
+  decltype(zip_open_from_source)* open_from_source;
 };
 
 // The bound functions; throws AppError with a message for the user when the library cannot

@@ -19,7 +19,11 @@ const LibZip& LibZipFunctions() {
                              zip_error_system_type,
                              zip_error_code_system,
                              zip_error_code_zip,
-                             zip_error_strerror};
+                             zip_error_strerror,
+                             zip_error_init,
+                             zip_source_buffer_create,
+                             zip_source_free,
+                             zip_open_from_source};
   return lib;
 }
 

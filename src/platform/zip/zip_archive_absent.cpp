@@ -6,8 +6,20 @@
 
 namespace nanbaru {
 
-std::unique_ptr<ZipArchive> OpenZipArchive(const Bytes&) {
+namespace {
+
+[[noreturn]] void ThrowNoZip() {
   throw AppError(Sj("このプログラムはZIPファイルを読めません。展開したCSVファイルを選んで下さい"));
+}
+
+}  // namespace
+
+std::unique_ptr<ZipArchive> OpenZipArchive(const Bytes&) {
+  ThrowNoZip();
+}
+
+std::unique_ptr<ZipArchive> OpenZipArchiveInMemory(std::string_view) {
+  ThrowNoZip();
 }
 
 }  // namespace nanbaru

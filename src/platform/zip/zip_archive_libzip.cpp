@@ -29,16 +29,20 @@ namespace {
                  lib.error_strerror(error) + Sj("）"));
 }
 
-[[noreturn]] void ThrowZipError(int code) {
-  const LibZip& lib = LibZipFunctions();
-  zip_error_t error;
-  lib.error_init_with_code(&error, code);
+// Gives libzip's error back once it has been thrown as ours.
+[[noreturn]] void ThrowAndFinish(zip_error_t* error) {
   try {
-    ThrowZipError(&error);
+    ThrowZipError(error);
   } catch (...) {
-    lib.error_fini(&error);
+    LibZipFunctions().error_fini(error);
     throw;
   }
+}
+
+[[noreturn]] void ThrowZipError(int code) {
+  zip_error_t error;
+  LibZipFunctions().error_init_with_code(&error, code);
+  ThrowAndFinish(&error);
 }
 
 // The archive is discarded when the last of the archive object and its members' sources goes.
@@ -108,6 +112,21 @@ class LibZipArchive : public ZipArchive {
 };
 
 }  // namespace
+
+std::unique_ptr<ZipArchive> OpenZipArchiveInMemory(std::string_view bytes) {
+  const LibZip& lib = LibZipFunctions();
+  zip_error_t error;
+  lib.error_init(&error);
+  zip_source_t* source = lib.source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+  if (source == nullptr) ThrowAndFinish(&error);
+  zip_t* archive = lib.open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  if (archive == nullptr) {
+    lib.source_free(source);
+    ThrowAndFinish(&error);
+  }
+  lib.error_fini(&error);
+  return std::make_unique<LibZipArchive>(SharedZip(archive, lib.discard));
+}
 
 std::unique_ptr<ZipArchive> OpenZipArchive(const Bytes& path) {
   const LibZip& lib = LibZipFunctions();

@@ -33,6 +33,14 @@ std::optional<FailingRead> FileFailingToRead() {
   return FailingRead{"/proc/self/mem", 1117};
 }
 
+bool TrustsTestCertificates() {
+  return true;
+}
+
+void PointUserDataAt(const std::string& dir) {
+  setenv("XDG_DATA_HOME", dir.c_str(), 1);
+}
+
 std::vector<Bytes> UnreadableFiles(const ScratchDir& dir) {
   std::vector<Bytes> files;
   const std::string locked = dir.Write("locked.csv", "1,\"322\"\r\n");

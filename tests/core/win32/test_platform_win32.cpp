@@ -12,6 +12,16 @@ std::optional<FailingRead> FileFailingToRead() {
   return std::nullopt;
 }
 
+// WinHTTP trusts the system's store alone, which the tests leave as it is.
+bool TrustsTestCertificates() {
+  return false;
+}
+
+// The folder the program names from the variable, as Windows sets it for every process.
+void PointUserDataAt(const std::string& dir) {
+  SetEnvironmentVariableW(L"LOCALAPPDATA", Utf8Path(dir).c_str());
+}
+
 std::vector<Bytes> UnreadableFiles(const ScratchDir&) {
   return {};
 }

@@ -2,7 +2,6 @@
 // the zip64 layout), the UTF-8 edition, and the damaged inputs a download can bring.
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -19,36 +18,10 @@
 #include "search_process.h"
 #include "shared/file_bytes.h"
 #include "shared_data.h"
+#include "zip/write_zip.h"
 
 namespace nanbaru {
 namespace {
-
-struct Member {
-  std::string name;
-  std::string data;
-  bool stored = false;
-  bool encrypted = false;
-  std::time_t modified = 0;  // 0: when the archive is written
-};
-
-std::string WriteZip(const ScratchDir& dir, const std::string& name,
-                     const std::vector<Member>& members) {
-  const std::string path = dir.Path(name);
-  int error = 0;
-  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-  if (archive == nullptr) throw std::runtime_error("zip_open failed");
-  for (const Member& m : members) {
-    zip_source_t* source = zip_source_buffer(archive, m.data.data(), m.data.size(), 0);
-    const zip_int64_t index = zip_file_add(archive, m.name.c_str(), source, 0);
-    if (index < 0) throw std::runtime_error("zip_file_add failed");
-    const auto i = static_cast<zip_uint64_t>(index);
-    if (m.stored) zip_set_file_compression(archive, i, ZIP_CM_STORE, 0);
-    if (m.encrypted) zip_file_set_encryption(archive, i, ZIP_EM_AES_256, "secret");
-    if (m.modified != 0) zip_file_set_mtime(archive, i, m.modified, 0);
-  }
-  if (zip_close(archive) != 0) throw std::runtime_error("zip_close failed");
-  return path;
-}
 
 // A list line in the published layout; `town` is UTF-8 and written in `utf8` or Shift-JIS.
 std::string ListLine(int n, std::string_view town, bool utf8 = false) {
