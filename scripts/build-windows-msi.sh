@@ -23,10 +23,11 @@ rm "$stage/nanbaru2.ini"
 # code page; the import of _ForceCodepage marks it 932, so that every Windows reads the
 # Japanese names as Shift-JIS, whatever its own code page.
 export WINDOWS_LANGUAGE=ja
-msi=${3:-$build/nanbaru-$version-win64.msi}
-wixl --arch x64 -D Version="$version" -D Stage="$stage" -D Win64=yes \
-  -D Icon="$root/packaging/windows/nanbaru.ico" -o "$msi" \
-  "$root/packaging/windows/nanbaru.wxs" "$work/files.wxs"
+msi=$(realpath -m "${3:-$build/nanbaru-$version-win64.msi}")
+# wixl finds the files it packs only by paths relative to the folder it runs in.
+cp "$root/packaging/windows/nanbaru.ico" "$work/"
+(cd "$work" && wixl --arch x64 -D Version="$version" -D Stage=stage -D Win64=yes \
+  -D Icon=nanbaru.ico -o "$msi" "$root/packaging/windows/nanbaru.wxs" files.wxs)
 printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msibuild "$msi" -i "$work/_ForceCodepage.idt"
 echo "Windows installer: $msi ($(du -k "$msi" | cut -f1) KB)"

@@ -32,17 +32,19 @@ products() {
 # A first install: nothing of an earlier run remains.
 "$wine_run" msiexec /x "$newer" /qn >/dev/null 2>&1 || true
 "$wine_run" msiexec /x "$msi" /qn >/dev/null 2>&1 || true
-rm -rf "$user_folder"
+rm -rf "$user_folder" "$installed"
 
 "$wine_run" msiexec /i "$msi" /qn || fail "msiexec /i ended with status $?"
 [ -f "$installed/nanbaru.exe" ] && [ -f "$installed/ken_all.zip" ] && [ -f "$installed/郵電話.txt" ] ||
   fail "the program and its data are not in $installed"
 [ ! -e "$installed/nanbaru2.ini" ] || fail "the installer put a settings file beside the program"
 if [ -f "$shortcut" ]; then
-  # The shortcut keeps its target and arguments as UTF-16 text.
-  link=$(strings -e l "$shortcut")
-  grep -qxF "$installed_windows\\nanbaru.exe" <<<"$link" && grep -qx -- --user-folder <<<"$link" ||
-    fail "the shortcut does not start $installed_windows\\nanbaru.exe --user-folder: $link"
+  # The shortcut keeps its target as a list of the path's names, its arguments as text, both
+  # in UTF-16.
+  link=$(strings -e l "$shortcut" | tr '\n' '\\')
+  target="${installed_windows#?:\\}\\nanbaru.exe"
+  [[ "$link" == *"$target\\"* && "$link" == *"\\--user-folder\\"* ]] ||
+    fail "the shortcut does not start $target --user-folder: $link"
 else
   fail "no shortcut $shortcut; the Start menu holds: $(ls "$(dirname "$shortcut")")"
 fi
@@ -65,7 +67,7 @@ before=$(mktemp)
 trap 'rm -f "$before"' EXIT
 cp "$settings" "$before" 2>/dev/null || true
 "$wine_run" msiexec /x "$newer" /qn || fail "msiexec /x ended with status $?"
-left=$(find "$installed" -type f 2>/dev/null | head -n 3)
+left=$(find "$installed" -type f 2>/dev/null | head -n 3 || true)
 [ -z "$left" ] || fail "the uninstall left $left"
 [ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
 [ "$(products)" -eq 0 ] || fail "the uninstall left the product registered"
