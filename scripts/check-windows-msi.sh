@@ -49,6 +49,9 @@ else
   fail "no shortcut $shortcut; the Start menu holds: $(ls "$(dirname "$shortcut")")"
 fi
 
+# Wine's desktop, started by msiexec without a display, would keep every later window from
+# showing while its server lives: the window starts once that server has ended.
+wineserver -w
 # Started as the shortcut starts it: in the program's folder, with --user-folder.
 (cd "$installed" && "$root/scripts/check-windows-window.sh" ./nanbaru.exe --user-folder) || status=1
 settings="$user_folder/nanbaru2.ini"
