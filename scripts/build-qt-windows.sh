@@ -17,6 +17,7 @@ log="$cache/build.log"
 triplet=x86_64-w64-mingw32
 # The same cross toolchain the project builds with.
 toolchain=$root/cmake/mingw-w64.cmake
+. "$root/scripts/debian-source.sh"
 
 if [ -f "$stamp" ]; then
   echo "Qt for Windows: using the build in $cache ($(cat "$stamp"))"
@@ -42,19 +43,6 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-# The source comes from Debian's archive, which apt only offers with a deb-src entry.
-if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-  echo "Adding Debian's source archive to apt's sources"
-  "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/nanbaru-deb-src.sources >/dev/null <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-  "${sudo_cmd[@]}" apt-get update -qq
-fi
-
 "${sudo_cmd[@]}" rm -rf "$cache" "$work"
 "${sudo_cmd[@]}" mkdir -p "$cache" "$work"
 "${sudo_cmd[@]}" chown "$(id -u):$(id -g)" "$cache" "$work"
@@ -62,9 +50,7 @@ exec > >(tee "$log") 2>&1
 start=$(date +%s)
 
 cd "$work"
-apt-get source --download-only "qt6-base=$version"
-dpkg-source --no-check -x qt6-base_*.dsc
-src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+src=$(debian_source qt6-base "$version")
 
 # With OpenGL off, the Windows platform plugin still reaches for dynamic-GL code that only
 # exists when OpenGL is on.

@@ -2,7 +2,9 @@
 # Builds the Debian package from a build folder and checks it as a distributor would: its
 # files against packaging/deb-contents.txt, its Depends, the desktop entry and metadata, and
 # the installed layout from a staging install: the command finds its data from any folder and
-# the window's first start from the menu prepares the per-user folder.
+# the window's first start from the menu prepares the per-user folder. Then installs it with
+# apt into a fresh minimal Debian 12 and uses it there (scripts/check-fresh-debian.sh), which
+# fails when the package lacks a dependency.
 #   scripts/check-package.sh [BUILD]     (default: build)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -24,8 +26,8 @@ if ! diff -u "$root/packaging/deb-contents.txt" \
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libc6 libicu libqt6widgets6 fonts-ipafont-mincho qt6-translations-l10n libcurl4 \
-    ca-certificates; do
+for wanted in libc6 libicu libqt6widgets6 libzip fonts-ipafont-mincho qt6-translations-l10n \
+    libcurl4 ca-certificates; do
   [[ "$depends" == *"$wanted"* ]] || fail "Depends lacks $wanted: $depends"
 done
 
@@ -50,4 +52,6 @@ list=$(head -n 1 "$settings" 2>/dev/null | tr -d '\r')
 if [[ "$list" != "$stage/usr/share/nanbaru/data/"* || ! -f "$list" ]]; then
   fail "the menu's first start did not prepare $settings naming the installed list"
 fi
+
+"$root/scripts/check-fresh-debian.sh" "$deb" || status=1
 exit $status

@@ -15,6 +15,9 @@ trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 ln -s "$data/KEN_ALL.CSV" KEN_ALL.CSV
 unzip -q "$data/jigyosyo.zip" JIGYOSYO.CSV
+for archive in ken_all.zip utf_ken_all.zip jigyosyo.zip; do ln -s "$data/$archive" "$archive"; done
+# An archive cut short, its directory lost.
+head -c 100000 "$data/ken_all.zip" >damaged.zip
 printf '0289      鹿沼\r\n03        東京\r\n' >codes.txt
 
 # One search a line, its arguments separated by "|".
@@ -32,6 +35,10 @@ searches=(
   "postal|--json|－"
   "postal|--json|--file|missing.csv|鹿沼市"
   "postal|--json|--file|JIGYOSYO.CSV|鹿沼市"
+  "postal|--sjis|--file|ken_all.zip|322-0061"
+  "postal|--json|--file|utf_ken_all.zip|栃木県 鹿沼市"
+  "postal|--json|--file|jigyosyo.zip|鹿沼市"
+  "postal|--json|--file|damaged.zip|鹿沼市"
   "postal|--json|--file|.|x"
   "office|--sjis|鹿沼市役所"
   "office|--json|かぬましやくしょ"

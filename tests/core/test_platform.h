@@ -40,6 +40,10 @@ bool TrustsTestCertificates();
 // commands it starts at `dir` (UTF-8).
 void PointUserDataAt(const std::string& dir);
 
+// Packs `dir`/`file` into the Zip64 archive `dir`/`archive` with the zip tool, whose archives
+// the tests cannot write otherwise; false where the platform has no such tool.
+bool WriteZip64(const std::string& dir, const std::string& file, const std::string& archive);
+
 // Resets the process's peak memory and reads it back, in kilobytes.
 bool ResetPeakMemory();
 std::optional<long> PeakMemoryKilobytes();

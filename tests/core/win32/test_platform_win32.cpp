@@ -17,6 +17,10 @@ bool TrustsTestCertificates() {
   return false;
 }
 
+bool WriteZip64(const std::string&, const std::string&, const std::string&) {
+  return false;
+}
+
 // The folder the program names from the variable, as Windows sets it for every process.
 void PointUserDataAt(const std::string& dir) {
   SetEnvironmentVariableW(L"LOCALAPPDATA", Utf8Path(dir).c_str());
