@@ -8,7 +8,10 @@ namespace nanbaru {
 
 namespace {
 
-constexpr std::size_t kBlock = 256 * 1024;
+// A block is scanned while it is still in the processor's cache from the copy that read it:
+// over the whole national list 64 KiB blocks beat 256 KiB ones by about a tenth, and smaller
+// ones gain nothing more.
+constexpr std::size_t kBlock = 64 * 1024;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kEndOfFile = 0x1A;
