@@ -20,7 +20,7 @@ constexpr char kEndOfFile = 0x1A;
 
 // The buffer exists from the start, so the scans never see a null data pointer.
 TextReader::TextReader(std::unique_ptr<ByteSource> source)
-    : source_(std::move(source)), buffer_(kBlock) {}
+    : source_(std::move(source)), buffer_(kBlock / 2 * 3) {}
 
 TextReader::~TextReader() = default;
 
