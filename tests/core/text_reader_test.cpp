@@ -20,7 +20,7 @@
 namespace nanbaru {
 namespace {
 
-constexpr std::size_t kBlock = 256 * 1024;  // The reader's block size, for boundary cases.
+constexpr std::size_t kBlock = 96 * 1024;  // The reader's first read, for boundary cases.
 
 // Up to three blocks of 'a' and 'b' with CR and LF: lines run about 2^k bytes for a k below
 // `scale_bits`, and 'b' comes `b_weight` times as often as either line end byte. With
