@@ -137,9 +137,15 @@ ByteSearcher::ByteSearcher(std::string_view pattern) : pattern_(pattern) {
     for (std::size_t i = 1; i < m; ++i) {
       if (rank(i) < rank(first_)) first_ = i;
     }
+    // Of equally rare bytes the one farthest from the first: bytes side by side (the two of one
+    // character, or a run such as 7777777) match together far more often than apart.
+    const auto apart = [this](std::size_t i) { return i > first_ ? i - first_ : first_ - i; };
     second_ = first_ == 0 ? 1 : 0;
     for (std::size_t i = 0; i < m; ++i) {
-      if (i != first_ && rank(i) < rank(second_)) second_ = i;
+      if (i == first_) continue;
+      if (rank(i) < rank(second_) || (rank(i) == rank(second_) && apart(i) > apart(second_))) {
+        second_ = i;
+      }
     }
   }
   shift_.fill(m == 0 ? 1 : m);
