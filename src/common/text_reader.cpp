@@ -8,7 +8,10 @@ namespace nanbaru {
 
 namespace {
 
-constexpr std::size_t kBlock = 256 * 1024;
+// A block is scanned while it is still in the processor's cache from the copy that read it:
+// over the whole national list 64 KiB blocks beat 256 KiB ones by about a tenth, and smaller
+// ones gain nothing more.
+constexpr std::size_t kBlock = 64 * 1024;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 constexpr char kEndOfFile = 0x1A;
@@ -17,7 +20,7 @@ constexpr char kEndOfFile = 0x1A;
 
 // The buffer exists from the start, so the scans never see a null data pointer.
 TextReader::TextReader(std::unique_ptr<ByteSource> source)
-    : source_(std::move(source)), buffer_(kBlock) {}
+    : source_(std::move(source)), buffer_(kBlock / 2 * 3) {}
 
 TextReader::~TextReader() = default;
 
@@ -25,20 +28,38 @@ void TextReader::Compact() {
   if (begin_ == 0) return;
   std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
   end_ -= begin_;
+  checked_ = checked_ > begin_ ? checked_ - begin_ : 0;
   begin_ = 0;
 }
 
-void TextReader::Fill() {
+void TextReader::ReadBlock() {
   if (eof_) return;
   Compact();
   // Growing by half keeps the unused tail, which the allocator may reserve in full, small
   // beside a giant line; the grown part is written only as bytes arrive.
   if (buffer_.size() < end_ + kBlock) buffer_.Grow(std::max(buffer_.size() / 2 * 3, end_ + kBlock));
   const std::size_t fresh = source_->Read(buffer_.data() + end_, buffer_.size() - end_);
-  const void* stop = std::memchr(buffer_.data() + end_, kEndOfFile, fresh);
-  if (fresh == 0 || stop != nullptr) eof_ = true;
-  end_ = stop != nullptr ? static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data())
-                         : end_ + fresh;
+  if (fresh == 0) eof_ = true;
+  end_ += fresh;
+}
+
+void TextReader::EndAt(std::size_t stop) {
+  end_ = stop;
+  checked_ = stop;
+  eof_ = true;
+}
+
+void TextReader::Settle() {
+  const void* stop = std::memchr(buffer_.data() + checked_, kEndOfFile, end_ - checked_);
+  if (stop != nullptr) {
+    EndAt(static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data()));
+  }
+  checked_ = end_;
+}
+
+void TextReader::Fill() {
+  ReadBlock();
+  Settle();
 }
 
 void TextReader::ResolvePendingLf() {
@@ -49,12 +70,14 @@ void TextReader::ResolvePendingLf() {
 }
 
 bool TextReader::AtEnd() {
+  Settle();
   ResolvePendingLf();
   while (begin_ == end_ && !eof_) Fill();
   return begin_ == end_;
 }
 
 std::string_view TextReader::ReadLine() {
+  Settle();
   ResolvePendingLf();
   std::size_t scanned = begin_;  // Bytes before this hold no CR.
   for (;;) {
@@ -83,12 +106,14 @@ std::string_view TextReader::ReadLine() {
 }
 
 std::string_view TextReader::Peek(std::size_t size) {
+  Settle();
   ResolvePendingLf();
   while (end_ - begin_ < size && !eof_) Fill();
   return std::string_view(buffer_.data() + begin_, std::min(size, end_ - begin_));
 }
 
 void TextReader::Skip(std::size_t size) {
+  Settle();
   begin_ += std::min(size, end_ - begin_);
 }
 
@@ -109,7 +134,8 @@ TextReader::Scan TextReader::SkipLineByLine(const ByteSearcher& searcher, std::s
 
 // The pattern holds no CR or LF, so a match lies wholly inside one line: the buffer is
 // searched as a whole and only the line around a match is cut out. Lines before it, whole
-// in the buffer, are dropped unread.
+// in the buffer, are dropped unread. The same pass finds the 0x1A that ends the file, so the
+// blocks read here are not settled beforehand.
 TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, std::size_t budget,
                                                   std::string_view& line) {
   const std::string_view pattern = searcher.pattern();
@@ -132,9 +158,15 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
       const void* cr = std::memchr(base + from, kCr, end_ - from);
       if (cr != nullptr) limit = static_cast<std::size_t>(static_cast<const char*>(cr) - base) + 1;
     }
-    const char* hit = searcher.Find(base + search_from, base + limit);
+    const char* hit = searcher.FindBeforeStop(base + search_from, base + limit, kEndOfFile);
+    if (hit != nullptr && *hit == kEndOfFile) {
+      EndAt(static_cast<std::size_t>(hit - base));
+      limit = end_;
+      hit = nullptr;
+    }
     if (hit != nullptr) {
       const std::size_t at = static_cast<std::size_t>(hit - base);
+      checked_ = std::max(checked_, at);
       const std::size_t cr = std::string_view(base + begin_, at - begin_).rfind(kCr);
       if (cr != std::string_view::npos) {
         // The line starts after that CR and the LF that belongs to it; neither can be the
@@ -145,6 +177,7 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
       line = ReadLine();
       return Scan::kFound;
     }
+    checked_ = std::max(checked_, limit);
     const std::size_t last_cr = std::string_view(base + cr_from, limit - cr_from).rfind(kCr);
     if (last_cr != std::string_view::npos) {
       const std::size_t next = cr_from + last_cr + 1;
@@ -163,7 +196,7 @@ TextReader::Scan TextReader::SkipToLineContaining(const ByteSearcher& searcher, 
     }
     if (passed > 0 && passed >= budget) return Scan::kBudgetSpent;
     const std::size_t kept = end_ - begin_;
-    Fill();
+    ReadBlock();
     ResolvePendingLf();
     search_from = begin_ + (kept > overlap ? kept - overlap : 0);
     cr_from = begin_ + kept;

@@ -46,7 +46,10 @@ class TextReader {
   void Close();
 
  private:
-  void Fill();  // Reads one more block; sets eof_ at the physical end or a 0x1A.
+  void ReadBlock();              // Reads one more block, unsettled; sets eof_ at the physical end.
+  void EndAt(std::size_t stop);  // The file ends at `stop`, where a 0x1A is.
+  void Settle();                 // Ends the file at the first 0x1A past checked_.
+  void Fill();                   // Reads one more block and settles it.
   void Compact();
   void ResolvePendingLf();
   Scan SkipLineByLine(const ByteSearcher& searcher, std::size_t budget, std::string_view& line);
@@ -55,6 +58,7 @@ class TextReader {
   GrowBuffer buffer_;
   std::size_t begin_ = 0;    // First unread byte.
   std::size_t end_ = 0;      // One past the last valid byte.
+  std::size_t checked_ = 0;  // [begin_, checked_) holds no 0x1A; past it nothing is known yet.
   bool eof_ = false;         // No more bytes will come from the file.
   bool pending_lf_ = false;  // The previous line ended in a CR at the end of the buffer.
 };

@@ -15,6 +15,13 @@ const char* Reference(std::string_view text, std::string_view pattern) {
   return at == std::string_view::npos ? nullptr : text.data() + at;
 }
 
+// The text ends at its first `stop` byte: the first match before it, else that byte.
+const char* ReferenceBeforeStop(std::string_view text, std::string_view pattern, char stop) {
+  const std::string_view before = text.substr(0, text.find(stop));
+  if (const char* hit = Reference(before, pattern)) return hit;
+  return before.size() < text.size() ? text.data() + before.size() : nullptr;
+}
+
 TEST(ByteSearcherTest, FindsTheFirstOccurrence) {
   const std::string text = "xxabcabc";
   const ByteSearcher searcher("abc");
@@ -70,6 +77,7 @@ TEST(ByteSearcherTest, AgreesWithAPlainSearchOnRandomTexts) {
 // Texts of several vector steps with the pattern planted, often flush against either end, so
 // real matches fall everywhere in a step and not only chance ones near the start. The text is
 // copied to a buffer of exactly its size, so that a read past either end shows under ASan.
+// 0x1A is also the stop byte: before, inside and after matches, and in patterns.
 TEST(ByteSearcherTest, AgreesWithAPlainSearchOnLongTextsWithPlantedPatterns) {
   std::mt19937 random(29);
   const char alphabet[] = {'7', '0', '-', '\x93', '\x1A'};
@@ -93,8 +101,11 @@ TEST(ByteSearcherTest, AgreesWithAPlainSearchOnLongTextsWithPlantedPatterns) {
     }
     const std::vector<char> exact(text.begin() + random() % (text.size() + 1), text.end());
     const std::string_view part(exact.data(), exact.size());
-    ASSERT_EQ(ByteSearcher(pattern).Find(exact.data(), exact.data() + exact.size()),
-              Reference(part, pattern))
+    const ByteSearcher searcher(pattern);
+    ASSERT_EQ(searcher.Find(exact.data(), exact.data() + exact.size()), Reference(part, pattern))
+        << text << " / " << pattern;
+    ASSERT_EQ(searcher.FindBeforeStop(exact.data(), exact.data() + exact.size(), '\x1A'),
+              ReferenceBeforeStop(part, pattern, '\x1A'))
         << text << " / " << pattern;
   }
 }

@@ -20,7 +20,7 @@
 namespace nanbaru {
 namespace {
 
-constexpr std::size_t kBlock = 256 * 1024;  // The reader's block size, for boundary cases.
+constexpr std::size_t kBlock = 96 * 1024;  // The reader's first read, for boundary cases.
 
 // Up to three blocks of 'a' and 'b' with CR and LF: lines run about 2^k bytes for a k below
 // `scale_bits`, and 'b' comes `b_weight` times as often as either line end byte. With
@@ -187,6 +187,57 @@ TEST_F(TextReaderTest, SkippingFindsMatchesAcrossBlockBoundariesAndInLongLines) 
   }
   const std::string longest = std::string(3 * kBlock, 'x') + pattern + std::string(kBlock, 'y');
   EXPECT_EQ(Matches("a\r\n" + longest + "\r\n", pattern, 0), Lines{longest});
+}
+
+// A search that reads each line once the prefecture is reached switches from skipping to
+// reading mid-file, often right after a skip that stopped on its budget with a block only
+// partly looked at: the lines read must still end at the first 0x1A, wherever it lies. Each
+// line starts with its number, so a line read tells where the reader is.
+TEST_F(TextReaderTest, ReadingAfterSkippingFollowsTheSameLines) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    std::string bytes;
+    for (std::size_t i = 0, count = random() % 2000; i < count; ++i) {
+      bytes += std::to_string(i) + ':';
+      const std::size_t length = random() % (random() % 8 == 0 ? 4000 : 40);
+      for (std::size_t k = 0; k < length; ++k) bytes += "aabbb\n"[random() % 6];
+      bytes += random() % 2 == 0 ? "\r\n" : "\r";
+    }
+    if (round % 2 == 0 && !bytes.empty()) bytes[random() % bytes.size()] = '\x1A';
+    const Lines lines = ReferenceLines(bytes);
+    const auto holds = [&](std::size_t i) { return lines[i].find("bab") != std::string::npos; };
+    TextReader reader(OpenFileSource(Write(bytes)));
+    const ByteSearcher searcher("bab");
+    std::size_t next = 0;        // The reference line the reader is at, as far as known.
+    bool passed_unseen = false;  // A skip that spent its budget passed over lines unseen.
+    for (;;) {
+      std::string_view line;
+      const bool skip = random() % 2 == 0;
+      if (skip) {
+        const TextReader::Scan scan = reader.SkipToLineContaining(searcher, random() % 50000, line);
+        passed_unseen = true;
+        if (scan == TextReader::Scan::kEnd) break;
+        if (scan == TextReader::Scan::kBudgetSpent) continue;
+      } else {
+        if (reader.AtEnd()) break;
+        line = reader.ReadLine();
+      }
+      // Only skips pass lines over, and only lines without a match.
+      while (next < lines.size() && lines[next] != line) {
+        ASSERT_TRUE(passed_unseen && !holds(next)) << "round " << round << " line " << next;
+        ++next;
+      }
+      ASSERT_LT(next, lines.size()) << "round " << round << ": " << line;
+      ASSERT_TRUE(!skip || holds(next)) << "round " << round << " line " << next;
+      ++next;
+      passed_unseen = false;
+    }
+    for (; next < lines.size(); ++next) {
+      ASSERT_TRUE(passed_unseen && !holds(next)) << "round " << round << " line " << next;
+    }
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_EQ(reader.ReadLine(), "");
+  }
 }
 
 TEST_F(TextReaderTest, SkippingNeverReportsAPatternThatCrossesALineEnd) {
