@@ -14,8 +14,10 @@ namespace {
 const char kKanumaCityHall[] =
     " 322-8601  栃木県   鹿沼市 今宮町１６８８－１（鹿沼郵便局私書箱第４号）  鹿沼市役所  私書箱";
 
+// As the program finds it beside itself: with the system's separators, which on Windows are
+// not those of the data folder the build names.
 Bytes OfficeDataPath() {
-  return DataDir() + Bytes(kBundledOfficeList);
+  return BundledDataFile(kBundledOfficeList);
 }
 
 std::vector<Bytes> PostalSettings() {
