@@ -18,7 +18,7 @@ fail() { echo "check-fresh-debian: $*" >&2; status=1; }
 if [ ! -f "$tarball" ]; then
   echo "check-fresh-debian: making a minimal Debian 12 in $tarball"
   "${sudo_cmd[@]}" mkdir -p "$(dirname "$tarball")"
-  "${sudo_cmd[@]}" mmdebstrap --quiet --variant=apt bookworm "$tarball.new"
+  "${sudo_cmd[@]}" mmdebstrap --quiet --variant=apt --format=tar bookworm "$tarball.new"
   "${sudo_cmd[@]}" mv "$tarball.new" "$tarball"
 fi
 
