@@ -17,22 +17,22 @@ namespace {
 // Lines compared between two looks at the cancel flag.
 constexpr std::size_t kLinesPerCheck = 4096;
 
-// The lines of a list by their bytes, each with how many times it is still to be met: an
-// open-addressed table, since a node per line would cost a cache miss at every step.
+// Lines by their bytes, each with how many times it is still to be met: an open-addressed
+// table, since a node per line would cost a cache miss at every step.
 class LineCounts {
  public:
-  explicit LineCounts(const ListText& list) : list_(list) {
+  explicit LineCounts(const std::vector<std::string_view>& lines) : lines_(lines) {
     std::size_t capacity = 16;
-    while (capacity < list.size() * 2) capacity *= 2;
+    while (capacity < lines.size() * 2) capacity *= 2;
     slots_.resize(capacity);
     mask_ = capacity - 1;
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      Slot& slot = Find(list.line(i));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      Slot& slot = Find(lines[i]);
       if (slot.count++ == 0) slot.line = static_cast<std::uint32_t>(i);
     }
   }
 
-  // Meets `line` once; false when the list has no more of it.
+  // Meets `line` once; false when there is no more of it.
   bool Take(std::string_view line) {
     Slot& slot = Find(line);
     if (slot.count == 0) return false;
@@ -58,14 +58,18 @@ class LineCounts {
         slot.hash = hash;
         return slot;
       }
-      if (slot.hash == hash && list_.line(slot.line) == line) return slot;
+      if (slot.hash == hash && lines_[slot.line] == line) return slot;
     }
   }
 
-  const ListText& list_;
+  const std::vector<std::string_view>& lines_;
   std::vector<Slot> slots_;
   std::size_t mask_ = 0;
 };
+
+// How far ahead in the new list a line of the old one is looked for before it counts as
+// unmatched: a month's edition inserts its new records a few at a time.
+constexpr std::size_t kLookAhead = 8;
 
 // The result line of a list line; a line not in the record layout is shown as it is.
 Bytes ResultLine(std::string_view line, ListEncoding kind) {
@@ -96,18 +100,37 @@ void DropShared(std::vector<Bytes>& added, std::vector<Bytes>& removed) {
 }  // namespace
 
 ListChanges CompareLists(TextReader& before, const ListText& after, const CancelFlag& cancel) {
-  LineCounts unmet(after);
-  cancel.ThrowIfCancelled();
-
-  ListChanges changes;
+  // The two editions mostly hold the same lines in the same order, so lines are first paired
+  // in step; only those left unpaired go through the table. Pairing equal lines takes nothing
+  // from the difference, whatever the order.
+  std::vector<Bytes> old_unpaired;
+  std::vector<std::string_view> new_unpaired;
   const ListEncoding before_kind = TakeListEncoding(before);
+  std::size_t next = 0;  // the new list's first line not yet paired or passed over
   for (std::size_t read = 1; !before.AtEnd(); ++read) {
     const std::string_view line = before.ReadLine();
-    if (!unmet.Take(line)) changes.removed.push_back(ResultLine(line, before_kind));
+    std::size_t ahead = 0;
+    while (ahead < kLookAhead && next + ahead < after.size() && after.line(next + ahead) != line) {
+      ++ahead;
+    }
+    if (ahead < kLookAhead && next + ahead < after.size()) {
+      for (; ahead > 0; --ahead) new_unpaired.push_back(after.line(next++));
+      ++next;
+    } else {
+      old_unpaired.emplace_back(line);
+    }
     if (read % kLinesPerCheck == 0) cancel.ThrowIfCancelled();
   }
-  for (std::size_t i = 0; i < after.size(); ++i) {
-    if (unmet.Take(after.line(i))) changes.added.push_back(ResultLine(after.line(i), after.kind()));
+  for (; next < after.size(); ++next) new_unpaired.push_back(after.line(next));
+
+  LineCounts unmet(new_unpaired);
+  cancel.ThrowIfCancelled();
+  ListChanges changes;
+  for (const Bytes& line : old_unpaired) {
+    if (!unmet.Take(line)) changes.removed.push_back(ResultLine(line, before_kind));
+  }
+  for (const std::string_view line : new_unpaired) {
+    if (unmet.Take(line)) changes.added.push_back(ResultLine(line, after.kind()));
   }
   DropShared(changes.added, changes.removed);
   return changes;

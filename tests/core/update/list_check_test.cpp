@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "platform/download.h"
+#include "platform/file_source.h"
 #include "platform/sjis_codec.h"
+#include "scratch_dir.h"
 #include "search/postal_record.h"
 #include "search/postal_scan.h"
 #include "update/list_changes.h"
+#include "update/list_text.h"
 
 namespace nanbaru {
 namespace {
@@ -69,6 +72,44 @@ TEST(RecordCheck, OnlyLinesOfTheListsLayoutAreRecords) {
   for (const auto& [utf8, record] : cases) {
     EXPECT_EQ(IsWellFormedRecord(Sj(utf8)), record) << utf8;
     EXPECT_EQ(IsWellFormedRecord(utf8), record) << utf8;
+  }
+}
+
+// The lists are paired in step first, looking a few lines ahead; whatever the order, inserts
+// beyond that reach and repeated lines, the changes are the difference of the two lists.
+TEST(CompareLists, FindsTheDifferenceWhateverTheOrder) {
+  struct Case {
+    std::vector<std::string> before, after;
+    std::vector<Bytes> added, removed;
+  };
+  std::vector<std::string> many;
+  for (int i = 0; i < 12; ++i) many.push_back("n" + std::to_string(i));
+  std::vector<std::string> with_many = {"a", "b"};
+  with_many.insert(with_many.end(), many.begin(), many.end());
+  with_many.push_back("c");
+  const std::vector<Case> cases = {
+      {{"a", "b", "c", "d", "e"}, {"a", "x", "c", "d2", "e", "f"}, {"x", "d2", "f"}, {"b", "d"}},
+      {{"a", "b", "c", "d", "e"}, {"e", "d", "b", "a"}, {}, {"c"}},
+      {{"a", "b", "c"}, with_many, {many.begin(), many.end()}, {}},
+      {with_many, {"a", "b", "c"}, {}, {many.begin(), many.end()}},
+      {{"a", "a", "b"}, {"a", "b", "b"}, {"b"}, {"a"}},
+  };
+  ScratchDir dir;
+  const CancelFlag never;
+  for (const Case& c : cases) {
+    const auto joined = [](const std::vector<std::string>& lines) {
+      std::string bytes;
+      for (const std::string& line : lines) bytes += line + "\r\n";
+      return bytes;
+    };
+    dir.Write("before.csv", joined(c.before));
+    dir.Write("after.csv", joined(c.after));
+    const auto after_reader = OpenTextFile(dir.path() + "/after.csv");
+    const ListText after(*after_reader, never);
+    const auto before = OpenTextFile(dir.path() + "/before.csv");
+    const ListChanges changes = CompareLists(*before, after, never);
+    EXPECT_EQ(changes.added, c.added) << joined(c.after);
+    EXPECT_EQ(changes.removed, c.removed) << joined(c.after);
   }
 }
 
