@@ -102,11 +102,9 @@ TEST(CompareLists, FindsTheDifferenceWhateverTheOrder) {
       for (const std::string& line : lines) bytes += line + "\r\n";
       return bytes;
     };
-    dir.Write("before.csv", joined(c.before));
-    dir.Write("after.csv", joined(c.after));
-    const auto after_reader = OpenTextFile(dir.path() + "/after.csv");
+    const auto after_reader = OpenTextFile(dir.Write("after.csv", joined(c.after)));
     const ListText after(*after_reader, never);
-    const auto before = OpenTextFile(dir.path() + "/before.csv");
+    const auto before = OpenTextFile(dir.Write("before.csv", joined(c.before)));
     const ListChanges changes = CompareLists(*before, after, never);
     EXPECT_EQ(changes.added, c.added) << joined(c.after);
     EXPECT_EQ(changes.removed, c.removed) << joined(c.after);
