@@ -26,7 +26,7 @@ if ! diff -u "$root/packaging/deb-contents.txt" \
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libc6 libicu libqt6widgets6 libzip fonts-ipafont-mincho qt6-translations-l10n \
+for wanted in libc6 libqt6widgets6 libzip fonts-ipafont-mincho qt6-translations-l10n \
     libcurl4 ca-certificates; do
   [[ "$depends" == *"$wanted"* ]] || fail "Depends lacks $wanted: $depends"
 done

@@ -8,7 +8,7 @@ set -euo pipefail
 # Building the default preset and running the window and the command.
 packages=(
   build-essential cmake ccache pkg-config
-  libicu-dev libgtest-dev googletest libzip-dev libcurl4-openssl-dev
+  libgtest-dev googletest libzip-dev libcurl4-openssl-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-ipafont-mincho fontconfig
 )
