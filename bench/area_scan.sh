@@ -18,26 +18,21 @@ python3 bench/make_area_like.py data/郵電話.txt "$data" "$megabytes" "$found_
 echo "file: $(stat -c %s "$data") bytes, $(LC_ALL=C grep -c '' "$data") lines"
 
 bench_key() {
-  local key=$1 ours=() c=() utf8=() i
+  local key=$1
   local expected got
   expected=$(LC_ALL=C grep -F -c -- "$key" "$data" || true)
   got=$("$exe" area --file "$data" "$key" | LC_ALL=C grep -c "^   .*$key" || true)
   [ "$got" = "$expected" ] || { echo "key $key: search shows $got lines, grep counts $expected" >&2; exit 1; }
-  # One untimed run of each, so all find the file in the page cache.
-  time_us "$exe" area --file "$data" "$key" >/dev/null
-  LC_ALL=C time_us grep -F -c -- "$key" "$data" >/dev/null
-  LC_ALL=C.UTF-8 time_us grep -F -c -- "$key" "$data" >/dev/null
   # grep is timed in the C locale (bytes as they are) and in C.UTF-8; the faster is the reference.
-  for ((i = 0; i < runs; i++)); do
-    ours+=("$(time_us "$exe" area --file "$data" "$key")")
-    c+=("$(LC_ALL=C time_us grep -F -c -- "$key" "$data")")
-    utf8+=("$(LC_ALL=C.UTF-8 time_us grep -F -c -- "$key" "$data")")
-  done
+  timed_case ours "$exe" area --file "$data" "$key"
+  timed_case utf8 LC_ALL=C.UTF-8 grep -F -c -- "$key" "$data"
+  timed_case c LC_ALL=C grep -F -c -- "$key" "$data"
+  time_alternating "$runs"
   [ "$(cat "$work/out")" = "$expected" ] || { echo "key $key: the timed grep did not count" >&2; exit 1; }
   local ours_med c_med utf8_med
-  ours_med=$(printf '%s\n' "${ours[@]}" | median)
-  c_med=$(printf '%s\n' "${c[@]}" | median)
-  utf8_med=$(printf '%s\n' "${utf8[@]}" | median)
+  ours_med=$(med ours)
+  c_med=$(med c)
+  utf8_med=$(med utf8)
   awk -v k="$key" -v n="$expected" -v a="$ours_med" -v c="$c_med" -v u="$utf8_med" -v r="$runs" 'BEGIN {
     b = c < u ? c : u
     printf "key %s (%d lines): nanbaru-search area %.1f ms, grep -F -c %.1f ms (C), %.1f ms (C.UTF-8), ratio to the faster %.2f (median of %d)\n",

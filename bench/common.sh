@@ -1,11 +1,17 @@
 # What the command's benchmarks share, sourced from the source tree's top:
 #   bench_start NAME BUILD_DIR   sets exe (the build's nanbaru-search; exits 2 when it is not
 #                                built) and work (a scratch folder, removed on exit)
-#   time_us COMMAND...           runs it once; prints its wall time in microseconds
+#   timed_case NAME WORD...      a case to time: the words of its command, led by any
+#                                VAR=VALUE settings, "|" between the commands of a pipeline,
+#                                "> FILE" at the end to send its output there
+#   time_alternating RUNS        one untimed run of each case, then RUNS rounds of every case
+#                                in turn; the times (microseconds) land in the array times[NAME];
+#                                $work/out holds what the last case printed last
 #   median                       the median of the numbers on standard input, one a line
-#   time_alternating RUNS F...   one untimed run of each function, then RUNS rounds of each in
-#                                turn; the times land in the array times[F]
 #   report LABEL OURS REF... GOAL  the median of OURS against the fastest median of the REFs
+# Sourced from the source tree's top: the timer is found from any folder a bench moves to.
+spawn_times=$PWD/bench/spawn_times.py
+
 bench_start() {
   exe=$2/bin/nanbaru-search
   [ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 2; }
@@ -13,28 +19,23 @@ bench_start() {
   trap 'rm -rf "$work"' EXIT
 }
 
-# The time comes from bash's own clock, so no extra process is timed. Exit statuses are not
-# judged (grep answers 1 when it counts nothing). Output goes to $work/out, not /dev/null:
-# grep, seeing its output discarded, would stop at the first match instead of counting all.
-time_us() {
-  local start end
-  start=${EPOCHREALTIME/[.,]/}
-  "$@" >"$work/out" 2>&1 || true
-  end=${EPOCHREALTIME/[.,]/}
-  echo $((end - start))
+# bench/spawn_times.py starts every case itself, so no shell is timed in front of any. Exit
+# statuses are not judged (grep answers 1 when it counts nothing). Output goes to $work/out,
+# not /dev/null: grep, seeing its output discarded, would stop at the first match instead of
+# counting all.
+timed_case() {
+  local IFS=$'\x1f'
+  printf '%s\n' "$*" >>"$work/cases"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 time_alternating() {
-  local runs=$1 f i
-  shift
-  # The untimed runs find every file in the page cache.
-  for f in "$@"; do time_us "$f" >/dev/null; done
+  local name rest
   declare -gA times
-  for ((i = 0; i < runs; i++)); do
-    for f in "$@"; do times[$f]+="$(time_us "$f") "; done
-  done
+  python3 "$spawn_times" "$1" "$work/out" <"$work/cases" >"$work/times"
+  rm "$work/cases"
+  while read -r name rest; do times[$name]=$rest; done <"$work/times"
 }
 
 med() { printf '%s\n' ${times[$1]} | median; }

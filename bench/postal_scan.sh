@@ -46,23 +46,21 @@ done
 
 # grep is timed in two locales and the faster is the reference: with a Shift-JIS key it runs
 # about twice as fast in C.UTF-8 as in C on this kind of machine.
-ours_plain() { "$exe" postal --file "$list" "$key"; }
-grep_plain_u() { LC_ALL=C.UTF-8 grep -F -c -f "$work/key" "$list"; }
-grep_plain_c() { LC_ALL=C grep -F -c -f "$work/key" "$list"; }
-wc_plain() { LC_ALL=C wc -l "$list"; }
-ours_listed() { "$exe" postal --file "$list" "$listed"; }
-grep_listed_u() { LC_ALL=C.UTF-8 grep -F -c -f "$work/listed" "$list"; }
-grep_listed_c() { LC_ALL=C grep -F -c -f "$work/listed" "$list"; }
-ours_zip() { "$exe" postal --file "$zipped" "$key"; }
-unzip_grep() { unzip -p "$zipped" | LC_ALL=C.UTF-8 grep -F -c -f "$work/key"; }
-unzip_only() { unzip -p "$zipped" >/dev/null; }
-ours_utf8() { "$exe" postal --file "$utf8" "$key"; }
-grep_utf8_u() { LC_ALL=C.UTF-8 grep -F -c -f "$work/key.utf8" "$utf8"; }
-grep_utf8_c() { LC_ALL=C grep -F -c -f "$work/key.utf8" "$utf8"; }
-timed=(ours_plain grep_plain_u grep_plain_c wc_plain ours_listed grep_listed_u grep_listed_c
-  ours_zip unzip_grep unzip_only ours_utf8 grep_utf8_u grep_utf8_c)
+timed_case ours_plain "$exe" postal --file "$list" "$key"
+timed_case grep_plain_u LC_ALL=C.UTF-8 grep -F -c -f "$work/key" "$list"
+timed_case grep_plain_c LC_ALL=C grep -F -c -f "$work/key" "$list"
+timed_case wc_plain LC_ALL=C wc -l "$list"
+timed_case ours_listed "$exe" postal --file "$list" "$listed"
+timed_case grep_listed_u LC_ALL=C.UTF-8 grep -F -c -f "$work/listed" "$list"
+timed_case grep_listed_c LC_ALL=C grep -F -c -f "$work/listed" "$list"
+timed_case ours_zip "$exe" postal --file "$zipped" "$key"
+timed_case unzip_grep unzip -p "$zipped" "|" LC_ALL=C.UTF-8 grep -F -c -f "$work/key"
+timed_case unzip_only unzip -p "$zipped" ">" /dev/null
+timed_case ours_utf8 "$exe" postal --file "$utf8" "$key"
+timed_case grep_utf8_u LC_ALL=C.UTF-8 grep -F -c -f "$work/key.utf8" "$utf8"
+timed_case grep_utf8_c LC_ALL=C grep -F -c -f "$work/key.utf8" "$utf8"
 
-time_alternating "$runs" "${timed[@]}"
+time_alternating "$runs"
 
 echo "whole national list, key found nowhere, median of $runs alternating runs:"
 report "KEN_ALL.CSV vs grep -F -c" ours_plain grep_plain_u grep_plain_c "<= 0.9"

@@ -16,16 +16,13 @@ list=data/ken_all.zip
 # previous run wrote, so each run compares, keeps a backup and replaces, as a real update does.
 export XDG_DATA_HOME=$work/data
 "$exe" update --from "$list" >/dev/null 2>&1 || { echo "the update failed" >&2; exit 1; }
-unzip -tq "$list" >/dev/null
 
-ours=() unzip=()
-for ((i = 0; i < runs; i++)); do
-  ours+=("$(time_us "$exe" update --from "$list")")
-  unzip+=("$(time_us unzip -tq "$list")")
-done
+timed_case ours "$exe" update --from "$list"
+timed_case unzip unzip -tq "$list"
+time_alternating "$runs"
 cmp -s "$list" "$work/data/nanbaru/ken_all.zip" || { echo "the list written differs" >&2; exit 1; }
-ours_med=$(printf '%s\n' "${ours[@]}" | median)
-unzip_med=$(printf '%s\n' "${unzip[@]}" | median)
+ours_med=$(med ours)
+unzip_med=$(med unzip)
 awk -v o="$ours_med" -v u="$unzip_med" 'BEGIN {
   printf "update --from: %.1f ms   unzip -tq: %.1f ms   ratio %.2f (goal at most 3)\n",
          o / 1000, u / 1000, o / u }'

@@ -37,13 +37,9 @@ many=町
 
 # Median wall time of the whole command in microseconds; its output goes to a file.
 command_us() {
-  "$search" postal --file "$list" "$1" >"$work/out"
-  for _ in $(seq "$runs"); do
-    start=${EPOCHREALTIME/[.,]/}
-    "$search" postal --file "$list" "$1" >"$work/out"
-    end=${EPOCHREALTIME/[.,]/}
-    echo $((end - start))
-  done | median
+  timed_case command "$search" postal --file "$list" "$1"
+  time_alternating "$runs"
+  med command
 }
 command_us=$(command_us "$key")
 window_ms=$("$bench" scan "$runs" "$key" 2>/dev/null)
