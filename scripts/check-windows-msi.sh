@@ -10,7 +10,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 msi=$(realpath "$1")
 newer=$(realpath "$2")
-export WINEPREFIX=${WINEPREFIX:-$root/build-win/wine}
+# A machine on which nothing was installed before: a Wine prefix of the check's own, made
+# afresh each run. A product an earlier run left registered without its cached installer could
+# not be removed, and would keep the files it shares with this one when this one is uninstalled.
+export WINEPREFIX=${WINEPREFIX:-$root/build-win/wine-installer}
+wineserver -k >/dev/null 2>&1 || true
+rm -rf "$WINEPREFIX"
 wine_run=$root/cmake/wine-run.sh
 status=0
 fail() { echo "check-windows-msi: $*" >&2; status=1; }
@@ -28,11 +33,6 @@ products() {
   "$wine_run" reg query 'HKCU\Software\Microsoft\Installer\Products' 2>/dev/null |
     grep -c 'Products\\' || true
 }
-
-# A first install: nothing of an earlier run remains.
-"$wine_run" msiexec /x "$newer" /qn >/dev/null 2>&1 || true
-"$wine_run" msiexec /x "$msi" /qn >/dev/null 2>&1 || true
-rm -rf "$user_folder" "$installed"
 
 "$wine_run" msiexec /i "$msi" /qn || fail "msiexec /i ended with status $?"
 [ -f "$installed/nanbaru.exe" ] && [ -f "$installed/ken_all.zip" ] && [ -f "$installed/郵電話.txt" ] ||
