@@ -20,7 +20,8 @@
 namespace nanbaru {
 namespace {
 
-constexpr std::size_t kBlock = 96 * 1024;  // The reader's first read, for boundary cases.
+// The reader's first read (a block and room for a carried line start), for boundary cases.
+constexpr std::size_t kBlock = 68 * 1024;
 
 // Up to three blocks of 'a' and 'b' with CR and LF: lines run about 2^k bytes for a k below
 // `scale_bits`, and 'b' comes `b_weight` times as often as either line end byte. With
