@@ -16,19 +16,20 @@ namespace {
 
 #include "platform/posix/code_page_932_table.inc"
 
+constexpr unsigned kLowLeads = 0x9F - 0x81 + 1;  // Lead bytes 0x81-0x9F, then 0xE0-0xFC.
 constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kTrails = 0xFD - kFirstTrail;
 constexpr char16_t kFirstKatakana = 0xFF61;  // Single bytes 0xA1-0xDF.
 constexpr char16_t kLastKatakana = 0xFF9F;
 
 std::size_t PairIndex(unsigned char lead, unsigned char trail) {
-  const unsigned row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
+  const unsigned row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + kLowLeads;
   return row * kTrails + (trail - kFirstTrail);
 }
 
 void AppendPair(std::size_t index, Bytes& out) {
   const unsigned row = static_cast<unsigned>(index / kTrails);
-  const unsigned lead = row <= 0x9F - 0x81 ? 0x81 + row : 0xE0 + row - (0x9F - 0x81 + 1);
+  const unsigned lead = row < kLowLeads ? 0x81 + row : 0xE0 + row - kLowLeads;
   out += static_cast<char>(lead);
   out += static_cast<char>(kFirstTrail + index % kTrails);
 }
