@@ -141,12 +141,9 @@ void SjisToUtf8Pieces(std::string_view sjis, const std::function<void(std::strin
                       std::size_t piece_units) {
   std::u16string units;
   for (std::size_t start = 0; start < sjis.size();) {
-    std::size_t end = start;
-    while (end < sjis.size()) {
-      const std::size_t next = end + SjisCharLength(sjis, end);
-      if (next - start > piece_units && end > start) break;
-      end = next;
-    }
+    // At least one character, however small the piece.
+    const std::size_t end = start + std::max(WholeCharactersWithin(sjis.substr(start), piece_units),
+                                             SjisCharLength(sjis, start));
     ToUtf16(sjis.substr(start, end - start), false, units);
     if (!units.empty()) sink(Utf16ToUtf8(units));
     start = end;
